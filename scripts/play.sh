@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install_deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVIS_BUILD_TESTS=OFF
+cmake --build build --target vistrane
+exec build/bin/vistrane

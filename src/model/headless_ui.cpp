@@ -1,0 +1,43 @@
+#include "model/headless_ui.h"
+
+#include "model/text.h"
+
+namespace vis {
+
+namespace {
+constexpr std::string_view kMessagePrefix = "message: ";
+}
+
+void HeadlessUi::ShowMessage(const std::string& text) {
+    log_.push_back(std::string(kMessagePrefix) + text);
+}
+void HeadlessUi::ShowError(const std::string& text) { log_.push_back("error: " + text); }
+
+bool HeadlessUi::ShowAdviceDialog(const std::string& text, int page) {
+    log_.push_back("advice " + std::to_string(page) + ": " + text);
+    return NextAnswer();
+}
+
+void HeadlessUi::Beep() { log_.push_back("beep"); }
+void HeadlessUi::ShowBusyPointer() { ++busyDepth_; }
+void HeadlessUi::RestorePointer() { --busyDepth_; }
+void HeadlessUi::ProcessEvents() {}
+void HeadlessUi::Sleep(int ms) {
+    if (ms > 0) ticks_ += static_cast<std::uint64_t>(ms);
+}
+
+std::vector<std::string> HeadlessUi::Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& entry : log_)
+        if (StartsWith(entry, kMessagePrefix)) texts.push_back(entry.substr(kMessagePrefix.size()));
+    return texts;
+}
+
+bool HeadlessUi::NextAnswer() {
+    if (answers_.empty()) return false;
+    const bool answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+}  // namespace vis

@@ -1,0 +1,45 @@
+// A UiPort without a screen: records what was asked, answers from a script,
+// and runs a virtual clock so waits cost no time.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "model/ui_port.h"
+
+namespace vis {
+
+class HeadlessUi : public UiPort {
+public:
+    void ShowMessage(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    bool ShowAdviceDialog(const std::string& text, int page) override;
+    void Beep() override;
+    void ShowBusyPointer() override;
+    void RestorePointer() override;
+    void ProcessEvents() override;
+    std::uint64_t TickCount() override { return ticks_; }
+    void Sleep(int ms) override;
+
+    // Answers for the questions to come, in order; once used up, the
+    // default answer is given (false: "No", "Cancel", box not ticked).
+    void QueueAnswer(bool answer) { answers_.push_back(answer); }
+    void AdvanceClock(std::uint64_t ms) { ticks_ += ms; }
+
+    // Everything asked, one entry per call, e.g. "message: Write error on file".
+    const std::vector<std::string>& Log() const { return log_; }
+    std::vector<std::string> Messages() const;  // the texts of ShowMessage
+    void ClearLog() { log_.clear(); }
+    int BusyDepth() const { return busyDepth_; }
+
+private:
+    bool NextAnswer();
+
+    std::vector<std::string> log_;
+    std::deque<bool> answers_;
+    std::uint64_t ticks_ = 0;
+    int busyDepth_ = 0;
+};
+
+}  // namespace vis

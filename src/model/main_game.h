@@ -1,0 +1,33 @@
+// The game object: the catalog and the working values shared by layout,
+// drawing and play. Each concern keeps its values in its own member.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vis {
+
+struct MainGame {
+    // Catalog lines as unscrambled from "[Sect1]", in file order; a line's
+    // position is its game's rules column.
+    std::vector<std::string> catalog;
+
+    // Current pass through the stock, 1 at a new game.
+    std::int16_t passNumber = 1;
+    // Raised after each executed move, up to 2; the tableau fill runs at 1.
+    std::int16_t fillCounter = 0;
+    // Times the memory games turned their cards back.
+    std::int16_t attemptCounter = 0;
+
+    // Small-screen state: 2 after start-up, 0 after a change of game, 1 once
+    // checked for the game; and whether each small-screen message was shown.
+    std::int16_t smallScreenState = 2;
+    bool smallScreenMessageShown[2] = {false, false};
+
+    bool closeAfterAnimation = false;
+    std::int16_t lastPileSizeLabel = -1;
+    std::int16_t foundationHighlightStyle = 0;
+};
+
+}  // namespace vis

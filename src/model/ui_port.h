@@ -1,0 +1,52 @@
+// Everything the core asks of the outside world. The Qt program implements
+// it; tests and command-line tools use HeadlessUi.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vis {
+
+class UiPort {
+public:
+    virtual ~UiPort() = default;
+
+    // Modal information box with an OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // The box that ends the current command after an unexpected error.
+    virtual void ShowError(const std::string& text) = 0;
+    // The advice dialog with its "Don't show this message box again" check
+    // box, on notebook page `page`; true when the box was ticked.
+    virtual bool ShowAdviceDialog(const std::string& text, int page) = 0;
+
+    virtual void Beep() = 0;
+    // The hourglass pointer for long operations, and back.
+    virtual void ShowBusyPointer() = 0;
+    virtual void RestorePointer() = 0;
+
+    // Lets pending window events run.
+    virtual void ProcessEvents() = 0;
+    // Milliseconds of a monotonic tick counter.
+    virtual std::uint64_t TickCount() = 0;
+    // Blocks for `ms` milliseconds without handling events.
+    virtual void Sleep(int ms) = 0;
+};
+
+// Waits `ms` milliseconds on the tick counter without handling events.
+void WaitTicks(UiPort& ui, int ms);
+// Waits `ms` milliseconds while handling events.
+void WaitHandlingEvents(UiPort& ui, int ms);
+
+// Shows the hourglass for the lifetime of the guard.
+class BusyPointer {
+public:
+    explicit BusyPointer(UiPort& ui) : ui_(ui) { ui_.ShowBusyPointer(); }
+    ~BusyPointer() { ui_.RestorePointer(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    UiPort& ui_;
+};
+
+}  // namespace vis

@@ -1,0 +1,50 @@
+// Whole-file replacement that a crash cannot leave half done, and the few
+// byte-level file operations built on it. The only file with calls that
+// differ between operating systems.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vis {
+
+namespace fs = std::filesystem;
+
+// Opens a file with fopen-style `mode`, also for non-ASCII paths; null on failure.
+std::FILE* OpenFile(const fs::path& file, const char* mode);
+
+// The whole file as bytes; empty text when it does not exist. Throws
+// FileError("Cannot open file ...") when it exists but cannot be read.
+std::string ReadWholeFile(const fs::path& file);
+bool FileExists(const fs::path& file);
+
+enum class ReplaceResult { kDone, kTempNotCreated, kWriteFailed, kRenameFailed };
+
+struct ReplaceOutcome {
+    ReplaceResult result = ReplaceResult::kDone;
+    fs::path tempFile;  // the temporary file used (already removed)
+};
+
+// Writes `content` to a new temporary file "rpl....tmp" in the file's own
+// directory, flushes it to disk and renames it over `file` in one step.
+// On any failure the old file is left exactly as it was.
+ReplaceOutcome ReplaceFileContent(const fs::path& file, std::string_view content);
+
+// As ReplaceFileContent, for a file whose bytes [begin, end) become
+// `bytes`; the rest is streamed from the old file. Throws FileError when the
+// old file cannot be read.
+ReplaceOutcome ReplaceFileRange(const fs::path& file, std::int64_t begin, std::int64_t end,
+                                std::string_view bytes);
+
+// Overwrites bytes at `offset` with one write call, so that a killed process
+// leaves either all of them or none. False when the file cannot be written.
+bool OverwriteBytes(const fs::path& file, std::int64_t offset, std::string_view bytes);
+
+// Appends `bytes` with one write call, creating the file when needed.
+bool AppendBytes(const fs::path& file, std::string_view bytes);
+
+}  // namespace vis

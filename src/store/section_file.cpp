@@ -1,0 +1,378 @@
+#include "store/section_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "model/text.h"
+#include "store/durable_file.h"
+#include "store/file_error.h"
+
+namespace vis {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+struct FileCloser {
+    void operator()(std::FILE* f) const {
+        if (f) std::fclose(f);
+    }
+};
+
+// Reads a file in blocks at chosen offsets.
+class BlockReader {
+public:
+    explicit BlockReader(const std::filesystem::path& file) {
+        if (!FileExists(file)) return;
+        file_.reset(OpenFile(file, "rb"));
+        if (!file_) throw FileError("Cannot open file " + file.string());
+        std::error_code ec;
+        size_ = static_cast<std::int64_t>(std::filesystem::file_size(file, ec));
+    }
+    bool IsOpen() const { return file_ != nullptr; }
+    std::int64_t Size() const { return size_; }
+
+    std::string Read(std::int64_t offset, std::size_t count) {
+        std::string block;
+        if (!file_ || offset >= size_) return block;
+        block.resize(count);
+        if (std::fseek(file_.get(), static_cast<long>(offset), SEEK_SET) != 0) return {};
+        block.resize(std::fread(block.data(), 1, count, file_.get()));
+        return block;
+    }
+
+private:
+    std::unique_ptr<std::FILE, FileCloser> file_;
+    std::int64_t size_ = 0;
+};
+
+// A located section: its header, its content (the lines after the header
+// line, up to the line end before the next "[" line or the end of file) and
+// where the next section starts.
+struct Section {
+    std::int64_t header = 0;
+    std::int64_t contentBegin = 0;
+    std::int64_t contentEnd = 0;
+    std::int64_t next = 0;
+    std::string content;
+};
+
+std::optional<std::int64_t> FindHeader(BlockReader& reader, std::string_view name) {
+    if (!reader.IsOpen()) return std::nullopt;
+    const std::string header = "[" + std::string(name) + "]";
+    const std::size_t blockSize = std::max(kSectionBlockSize, 2 * header.size() + 2);
+    // Consecutive blocks overlap by the header length and one byte, so a
+    // header split between two blocks, and the byte before it, are seen whole.
+    const std::int64_t step = static_cast<std::int64_t>(blockSize - header.size() - 1);
+    for (std::int64_t start = 0; start < reader.Size(); start += step) {
+        const std::string block = reader.Read(start, blockSize);
+        const bool lastBlock = start + static_cast<std::int64_t>(block.size()) >= reader.Size();
+        for (std::size_t i = block.find(header); i != std::string::npos;
+             i = block.find(header, i + 1)) {
+            if (start > 0 && i == 0) continue;  // seen by the block before
+            const bool atLineStart = (start == 0 && i == 0) || (i > 0 && block[i - 1] == '\n');
+            const std::size_t after = i + header.size();
+            bool atLineEnd = false;
+            if (after < block.size()) atLineEnd = block[after] == '\r' || block[after] == '\n';
+            else if (lastBlock) atLineEnd = true;
+            else continue;  // seen whole by the next block
+            if (atLineStart && atLineEnd) return start + static_cast<std::int64_t>(i);
+        }
+        if (lastBlock) break;
+    }
+    return std::nullopt;
+}
+
+std::optional<Section> LocateSection(BlockReader& reader, std::string_view name) {
+    const auto header = FindHeader(reader, name);
+    if (!header) return std::nullopt;
+    Section section;
+    section.header = *header;
+    std::int64_t pos = *header + static_cast<std::int64_t>(name.size()) + 2;
+    const std::string afterHeader = reader.Read(pos, 2);
+    if (StartsWith(afterHeader, kCrLf)) pos += 2;
+    else if (StartsWith(afterHeader, "\n")) pos += 1;
+    section.contentBegin = pos;
+
+    std::string& content = section.content;
+    std::size_t searchFrom = 0;
+    for (;;) {
+        const std::string block = reader.Read(pos, kSectionBlockSize);
+        content += block;
+        pos += static_cast<std::int64_t>(block.size());
+        if (!content.empty() && content.front() == '[') {  // another header at once
+            content.clear();
+            section.contentEnd = section.next = section.contentBegin;
+            return section;
+        }
+        const std::size_t found = content.find("\n[", searchFrom);
+        if (found != std::string::npos) {
+            const std::size_t end = (found > 0 && content[found - 1] == '\r') ? found - 1 : found;
+            content.resize(end);
+            section.contentEnd = section.contentBegin + static_cast<std::int64_t>(end);
+            section.next = section.contentBegin + static_cast<std::int64_t>(found) + 1;
+            return section;
+        }
+        if (block.size() < kSectionBlockSize) break;
+        searchFrom = content.size() - 1;
+    }
+    section.contentEnd = section.next = section.contentBegin + static_cast<std::int64_t>(content.size());
+    return section;
+}
+
+std::size_t LineEnd(std::string_view text, std::size_t from) {
+    const std::size_t end = text.find_first_of("\r\n", from);
+    return end == std::string_view::npos ? text.size() : end;
+}
+
+// Start of the key line within the content: the first line after the first
+// that starts with the key; only when there is none, the first line.
+std::optional<std::size_t> FindKeyLine(std::string_view content, std::string_view key) {
+    const std::string needle = "\n" + std::string(key);
+    const std::size_t found = content.find(needle);
+    if (found != std::string_view::npos) return found + 1;
+    if (StartsWith(content, key)) return 0;
+    return std::nullopt;
+}
+
+// Offset just past the last non-empty line of the content (with its line
+// end), and whether that line has a line end.
+std::size_t EndOfLastLine(std::string_view content, bool& hasLineEnd) {
+    std::size_t end = content.size();
+    while (end > 0 && (content[end - 1] == '\r' || content[end - 1] == '\n')) --end;
+    if (end == 0) {
+        hasLineEnd = true;
+        return 0;
+    }
+    const std::size_t lineEnd = end;
+    if (lineEnd < content.size() && content.compare(lineEnd, 2, kCrLf) == 0) end = lineEnd + 2;
+    else if (lineEnd < content.size()) end = lineEnd + 1;
+    hasLineEnd = end > lineEnd;
+    return end;
+}
+
+std::string PairLines(const KeyValues& pairs) {
+    std::string text;
+    for (const auto& pair : pairs) text += pair.key + "=" + pair.value + std::string(kCrLf);
+    return text;
+}
+
+std::vector<std::string_view> SplitContentLines(std::string_view content) {
+    std::vector<std::string_view> lines;
+    std::size_t pos = 0;
+    while (pos < content.size()) {
+        const std::size_t end = LineEnd(content, pos);
+        lines.push_back(content.substr(pos, end - pos));
+        pos = end;
+        if (content.compare(pos, 2, kCrLf) == 0) pos += 2;
+        else if (pos < content.size()) pos += 1;
+    }
+    return lines;
+}
+
+bool Report(UiPort& ui, const std::filesystem::path& file, const ReplaceOutcome& outcome) {
+    switch (outcome.result) {
+        case ReplaceResult::kDone: return true;
+        case ReplaceResult::kTempNotCreated: ui.ShowMessage("Error creating temp file."); break;
+        case ReplaceResult::kWriteFailed: ui.ShowMessage("Write error on file"); break;
+        case ReplaceResult::kRenameFailed:
+            ui.ShowMessage("Error in renaming the file: " + outcome.tempFile.string() + "\r" +
+                           "to:" + " " + file.string());
+            break;
+    }
+    return false;
+}
+
+bool ReplaceRange(UiPort& ui, const std::filesystem::path& file, std::int64_t begin,
+                  std::int64_t end, std::string_view bytes) {
+    return Report(ui, file, ReplaceFileRange(file, begin, end, bytes));
+}
+
+}  // namespace
+
+std::optional<std::int64_t> FindSection(const std::filesystem::path& file, std::string_view name) {
+    BlockReader reader(file);
+    return FindHeader(reader, name);
+}
+
+std::string ReadKey(const std::filesystem::path& file, std::string_view section,
+                    std::string_view key, std::string_view fallback) {
+    BlockReader reader(file);
+    const auto located = LocateSection(reader, section);
+    if (!located) return std::string(fallback);
+    const std::string_view content = located->content;
+    const auto line = FindKeyLine(content, key);
+    if (!line) return std::string(fallback);
+    // The character after the key is taken as the "=".
+    const std::size_t valueStart = std::min(*line + key.size() + 1, LineEnd(content, *line));
+    return TrimRight(content.substr(valueStart, LineEnd(content, *line) - valueStart));
+}
+
+std::vector<std::string> ReadKeys(const std::filesystem::path& file, std::string_view section,
+                                  const std::vector<std::string>& keys,
+                                  const std::vector<std::string>& defaults) {
+    std::vector<std::string> values(keys.size());
+    for (std::size_t i = 0; i < keys.size() && i < defaults.size(); ++i) values[i] = defaults[i];
+    BlockReader reader(file);
+    const auto located = LocateSection(reader, section);
+    if (!located) return values;
+    std::vector<bool> found(keys.size(), false);
+    std::size_t left = keys.size();
+    for (std::string_view line : SplitContentLines(located->content)) {
+        for (std::size_t i = 0; i < keys.size() && left > 0; ++i) {
+            if (found[i] || !StartsWith(line, keys[i])) continue;
+            const std::size_t eq = line.find('=');
+            values[i] = eq == std::string_view::npos ? std::string() : std::string(line.substr(eq + 1));
+            found[i] = true;
+            --left;
+        }
+        if (left == 0) break;
+    }
+    return values;
+}
+
+std::vector<std::string> ListSections(const std::filesystem::path& file) {
+    std::vector<std::string> names;
+    BlockReader reader(file);
+    std::string pending;  // a line not yet complete at the end of a block
+    auto takeLine = [&](std::string_view line) {
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
+            names.emplace_back(line.substr(1, line.size() - 2));
+    };
+    for (std::int64_t pos = 0; pos < reader.Size(); pos += kSectionBlockSize) {
+        pending += reader.Read(pos, kSectionBlockSize);
+        std::size_t start = 0;
+        for (std::size_t nl = pending.find('\n'); nl != std::string::npos;
+             nl = pending.find('\n', start)) {
+            takeLine(std::string_view(pending).substr(start, nl - start));
+            start = nl + 1;
+        }
+        pending.erase(0, start);
+        // A line longer than any header worth listing needs no more bytes.
+        if (!pending.empty() && pending.front() != '[') pending = " ";
+    }
+    takeLine(pending);
+    return names;
+}
+
+std::vector<std::string> ReadSectionLines(const std::filesystem::path& file,
+                                          std::string_view section) {
+    std::vector<std::string> lines;
+    BlockReader reader(file);
+    const auto located = LocateSection(reader, section);
+    if (!located) return lines;
+    for (std::string_view line : SplitContentLines(located->content))
+        if (!line.empty()) lines.emplace_back(line);
+    return lines;
+}
+
+bool RewriteSection(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+                    const KeyValues& pairs) {
+    std::optional<Section> located;
+    {
+        BlockReader reader(file);
+        located = LocateSection(reader, section);
+    }
+    if (!located) return AppendSection(ui, file, section, pairs);
+    return ReplaceRange(ui, file, located->contentBegin, located->next,
+                        PairLines(pairs) + std::string(kCrLf));
+}
+
+bool WriteSectionInPlace(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+                         const KeyValues& pairs) {
+    std::optional<Section> located;
+    {
+        BlockReader reader(file);
+        located = LocateSection(reader, section);
+    }
+    if (!located) return AppendSection(ui, file, section, pairs);
+    const std::string lines = PairLines(pairs);
+    bool hasLineEnd = true;
+    const std::size_t oldWidth = EndOfLastLine(located->content, hasLineEnd);
+    // Writing a longer or shorter run in place would eat into the next
+    // section or leave old bytes behind.
+    if (lines.size() != oldWidth || !hasLineEnd) return RewriteSection(ui, file, section, pairs);
+    if (OverwriteBytes(file, located->contentBegin, lines)) return true;
+    ui.ShowMessage("Write error on file");
+    return false;
+}
+
+bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+              std::string_view key, std::string_view value) {
+    std::optional<Section> located;
+    {
+        BlockReader reader(file);
+        located = LocateSection(reader, section);
+    }
+    if (!located) return AppendSection(ui, file, section, {{std::string(key), std::string(value)}});
+    const std::string_view content = located->content;
+    if (const auto line = FindKeyLine(content, key)) {
+        const std::size_t lineEnd = LineEnd(content, *line);
+        const std::size_t valueStart = *line + key.size() + 1;
+        if (valueStart <= lineEnd) {
+            const std::int64_t at = located->contentBegin + static_cast<std::int64_t>(valueStart);
+            if (lineEnd - valueStart == value.size()) {
+                if (OverwriteBytes(file, at, value)) return true;
+                ui.ShowMessage("Write error on file");
+                return false;
+            }
+            // Another width: rewrite, so no tail of the old value is left.
+            return ReplaceRange(ui, file, at,
+                                located->contentBegin + static_cast<std::int64_t>(lineEnd), value);
+        }
+    }
+    bool hasLineEnd = true;
+    const std::size_t insertAt = EndOfLastLine(content, hasLineEnd);
+    std::string added = std::string(key) + "=" + std::string(value) + std::string(kCrLf);
+    if (!hasLineEnd) added.insert(0, kCrLf);
+    const std::int64_t at = located->contentBegin + static_cast<std::int64_t>(insertAt);
+    return ReplaceRange(ui, file, at, at, added);
+}
+
+bool AppendSection(UiPort& /*ui*/, const std::filesystem::path& file, std::string_view section,
+                   const KeyValues& pairs) {
+    const std::string text =
+        std::string(kCrLf) + "[" + std::string(section) + "]" + std::string(kCrLf) + PairLines(pairs);
+    if (!AppendBytes(file, text)) throw FileError("Cannot open file " + file.string());
+    return true;
+}
+
+bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
+                    std::string_view oldText, std::string_view newText) {
+    if (!FileExists(file)) return true;
+    BusyPointer busy(ui);
+    const std::string text = ReadWholeFile(file);
+    const std::size_t at = column > 0 ? static_cast<std::size_t>(column - 1) : 0;
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = LineEnd(text, pos);
+        std::string line = text.substr(pos, end - pos);
+        if (column > 0 && line.size() >= at + oldText.size() &&
+            std::string_view(line).substr(at, oldText.size()) == oldText)
+            line.replace(at, oldText.size(), newText);
+        out += line;
+        std::size_t next = end;
+        if (text.compare(next, 2, kCrLf) == 0) next += 2;
+        else if (next < text.size()) next += 1;
+        out.append(text, end, next - end);
+        pos = next;
+    }
+    return Report(ui, file, ReplaceFileContent(file, out));
+}
+
+void EnsureFile(const std::filesystem::path& file) {
+    if (FileExists(file)) return;
+    if (!AppendBytes(file, "")) throw FileError("Cannot open file " + file.string());
+}
+
+void EnsureVersionedFile(const std::filesystem::path& file) {
+    if (FileExists(file)) return;
+    if (!AppendBytes(file, "[Version]\r\nVersion=0300\r\n"))
+        throw FileError("Cannot open file " + file.string());
+}
+
+}  // namespace vis

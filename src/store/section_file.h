@@ -1,0 +1,72 @@
+// The record files' library: files of "[name]" sections and key=value lines
+// ended by CR LF, worked on as bytes and offsets so that files of hundreds of
+// sections are never loaded whole. Section headers and keys match exactly.
+//
+// Rewrites go through an "rpl" temporary file in the file's own directory
+// and an atomic rename; single values of unchanged width are written in place.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/ui_port.h"
+
+namespace vis {
+
+struct KeyValue {
+    std::string key;
+    std::string value;
+};
+using KeyValues = std::vector<KeyValue>;
+
+inline constexpr std::size_t kSectionBlockSize = 8192;
+
+// Byte offset of the "[" of the header "[name]", or empty. A header counts
+// only at the start of a line and followed by a line end or the end of file.
+std::optional<std::int64_t> FindSection(const std::filesystem::path& file, std::string_view name);
+
+// The value of the key line of `section` (trailing blanks removed), or
+// `fallback`. A key matches as a line prefix, a later line before the first.
+std::string ReadKey(const std::filesystem::path& file, std::string_view section,
+                    std::string_view key, std::string_view fallback);
+
+// The values after the first "=" of several keys (prefix-matched, in line
+// order); keys not found keep their defaults.
+std::vector<std::string> ReadKeys(const std::filesystem::path& file, std::string_view section,
+                                  const std::vector<std::string>& keys,
+                                  const std::vector<std::string>& defaults);
+
+std::vector<std::string> ListSections(const std::filesystem::path& file);
+// Every non-empty line of the section, line ends removed.
+std::vector<std::string> ReadSectionLines(const std::filesystem::path& file,
+                                          std::string_view section);
+
+// The operations below report their failures through `ui` with the
+// library's messages and return false; the old file is then unchanged.
+
+// Replaces the whole content of a section (appends it when missing).
+bool RewriteSection(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+                    const KeyValues& pairs);
+// Overwrites the section's lines byte for byte when the new lines have the
+// width of the old ones; rewrites it otherwise; appends it when missing.
+bool WriteSectionInPlace(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+                         const KeyValues& pairs);
+// Sets one value: in place when the width is unchanged, else by a rewrite.
+bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+              std::string_view key, std::string_view value);
+bool AppendSection(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+                   const KeyValues& pairs);
+// In every line whose text at 1-based `column` equals `oldText`, replaces it
+// by `newText` (the rest of the line moves when the lengths differ).
+bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
+                    std::string_view oldText, std::string_view newText);
+
+void EnsureFile(const std::filesystem::path& file);
+// A new file starts with "[Version]" and "Version=0300".
+void EnsureVersionedFile(const std::filesystem::path& file);
+
+}  // namespace vis

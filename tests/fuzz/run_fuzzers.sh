@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs every fuzz target in BIN_DIR, sharing TOTAL_SECONDS between them.
+# Fails when a target finds a crash, a leak or a hang.
+set -euo pipefail
+bin_dir=$1
+total=${2:-60}
+mapfile -t targets < <(find "$bin_dir" -maxdepth 1 -type f -name '*_fuzz' -perm -u+x | sort)
+[ ${#targets[@]} -gt 0 ] || { echo "no fuzz targets in $bin_dir"; exit 1; }
+each=$(( total / ${#targets[@]} ))
+[ "$each" -ge 5 ] || each=5
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+for target in "${targets[@]}"; do
+    name=$(basename "$target")
+    mkdir -p "$work/$name"
+    echo "fuzz: $name for ${each}s"
+    if (cd "$work" && "$target" -max_total_time="$each" -timeout=10 -rss_limit_mb=2048 \
+            -max_len=65536 "$work/$name" > "$work/$name.log" 2>&1); then
+        passed=$((passed + 1))
+        grep -E '^(Done|#[0-9]+ +DONE)' "$work/$name.log" | tail -n 1 || true
+    else
+        failed=$((failed + 1))
+        tail -n 60 "$work/$name.log"
+    fi
+done
+echo "fuzz: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
