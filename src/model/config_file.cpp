@@ -26,7 +26,7 @@ std::vector<Line> SplitLines(std::string_view text) {
         std::size_t nl = text.find('\n', pos);
         const std::size_t next = nl == std::string_view::npos ? text.size() : nl + 1;
         std::size_t end = nl == std::string_view::npos ? text.size() : nl;
-        if (end > pos && text[end - 1] == '\r') --end;
+        while (end > pos && text[end - 1] == '\r') --end;
         lines.push_back({pos, end, next});
         pos = next;
     }
@@ -51,6 +51,11 @@ std::optional<std::string_view> KeyOf(std::string_view line) {
     return key;
 }
 
+// A lone carriage return at the end of the file does not end a line.
+bool EndsWithNewline(std::string_view text, const Line& line) {
+    return line.next > line.begin && text[line.next - 1] == '\n';
+}
+
 // Where a key stands in the file, as far as it was found.
 struct KeyLocation {
     bool sectionFound = false;
@@ -71,14 +76,14 @@ KeyLocation Locate(std::string_view text, const std::vector<Line>& lines, std::s
             if (inSection) {
                 where.sectionFound = true;
                 where.lastSectionLineEnd = line.next;
-                where.lastLineHasEnd = line.next > line.end;
+                where.lastLineHasEnd = EndsWithNewline(text, line);
             }
             continue;
         }
         if (!inSection) continue;
         if (!Trim(content).empty()) {
             where.lastSectionLineEnd = line.next;
-            where.lastLineHasEnd = line.next > line.end;
+            where.lastLineHasEnd = EndsWithNewline(text, line);
         }
         if (auto k = KeyOf(content); k && EqualsIgnoreCase(*k, key)) {
             where.keyLine = line;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "model/text.h"
@@ -20,31 +21,37 @@ struct FileCloser {
     }
 };
 
-// Reads a file in blocks at chosen offsets.
+// Reads a file in blocks at chosen offsets, straight into a reused buffer.
 class BlockReader {
 public:
     explicit BlockReader(const std::filesystem::path& file) {
         if (!FileExists(file)) return;
         file_.reset(OpenFile(file, "rb"));
         if (!file_) throw FileError("Cannot open file " + file.string());
+        std::setvbuf(file_.get(), nullptr, _IONBF, 0);  // each block is one read call
         std::error_code ec;
         size_ = static_cast<std::int64_t>(std::filesystem::file_size(file, ec));
     }
     bool IsOpen() const { return file_ != nullptr; }
     std::int64_t Size() const { return size_; }
 
-    std::string Read(std::int64_t offset, std::size_t count) {
-        std::string block;
-        if (!file_ || offset >= size_) return block;
-        block.resize(count);
-        if (std::fseek(file_.get(), static_cast<long>(offset), SEEK_SET) != 0) return {};
-        block.resize(std::fread(block.data(), 1, count, file_.get()));
-        return block;
+    // The bytes at [offset, offset + count), fewer at the end of the file;
+    // valid until the next call.
+    std::string_view Read(std::int64_t offset, std::size_t count) {
+        if (!file_ || offset >= size_) return {};
+        if (buffer_.size() < count) buffer_.resize(count);
+        if (offset != position_ && std::fseek(file_.get(), static_cast<long>(offset), SEEK_SET) != 0)
+            return {};
+        const std::size_t got = std::fread(buffer_.data(), 1, count, file_.get());
+        position_ = offset + static_cast<std::int64_t>(got);
+        return std::string_view(buffer_.data(), got);
     }
 
 private:
     std::unique_ptr<std::FILE, FileCloser> file_;
     std::int64_t size_ = 0;
+    std::int64_t position_ = 0;
+    std::string buffer_;
 };
 
 // A located section: its header, its content (the lines after the header
@@ -58,25 +65,42 @@ struct Section {
     std::string content;
 };
 
+// Position of `needle` in `text` at or after `from`; memchr skips quickly to
+// the candidates, which matters on files of many megabytes.
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0) {
+    if (needle.empty() || needle.size() > text.size()) return std::string_view::npos;
+    const std::size_t lastStart = text.size() - needle.size();
+    while (from <= lastStart) {
+        const void* hit = std::memchr(text.data() + from, needle.front(), lastStart - from + 1);
+        if (!hit) break;
+        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+        if (text.compare(at, needle.size(), needle) == 0) return at;
+        from = at + 1;
+    }
+    return std::string_view::npos;
+}
+
 std::optional<std::int64_t> FindHeader(BlockReader& reader, std::string_view name) {
     if (!reader.IsOpen()) return std::nullopt;
     const std::string header = "[" + std::string(name) + "]";
-    const std::size_t blockSize = std::max(kSectionBlockSize, 2 * header.size() + 2);
-    // Consecutive blocks overlap by the header length and one byte, so a
-    // header split between two blocks, and the byte before it, are seen whole.
-    const std::int64_t step = static_cast<std::int64_t>(blockSize - header.size() - 1);
+    const std::size_t blockSize = std::max(kSectionSearchBlockSize, 2 * header.size() + 6);
+    // Consecutive blocks overlap by the header length and three bytes, so a
+    // header split between two blocks is seen whole with the byte before it
+    // and the two after it.
+    const std::int64_t step = static_cast<std::int64_t>(blockSize - header.size() - 3);
     for (std::int64_t start = 0; start < reader.Size(); start += step) {
-        const std::string block = reader.Read(start, blockSize);
+        const std::string_view block = reader.Read(start, blockSize);
         const bool lastBlock = start + static_cast<std::int64_t>(block.size()) >= reader.Size();
-        for (std::size_t i = block.find(header); i != std::string::npos;
-             i = block.find(header, i + 1)) {
+        for (std::size_t i = FindText(block, header); i != std::string_view::npos;
+             i = FindText(block, header, i + 1)) {
             if (start > 0 && i == 0) continue;  // seen by the block before
             const bool atLineStart = (start == 0 && i == 0) || (i > 0 && block[i - 1] == '\n');
             const std::size_t after = i + header.size();
-            bool atLineEnd = false;
-            if (after < block.size()) atLineEnd = block[after] == '\r' || block[after] == '\n';
-            else if (lastBlock) atLineEnd = true;
-            else continue;  // seen whole by the next block
+            // Followed by "\n", "\r\n" or the end of the file.
+            const std::string_view rest = block.substr(after);
+            if (rest.size() < 2 && !lastBlock) continue;  // seen whole by the next block
+            const bool atLineEnd = rest.empty() || rest == "\r" || rest.front() == '\n' ||
+                                   StartsWith(rest, kCrLf);
             if (atLineStart && atLineEnd) return start + static_cast<std::int64_t>(i);
         }
         if (lastBlock) break;
@@ -90,15 +114,15 @@ std::optional<Section> LocateSection(BlockReader& reader, std::string_view name)
     Section section;
     section.header = *header;
     std::int64_t pos = *header + static_cast<std::int64_t>(name.size()) + 2;
-    const std::string afterHeader = reader.Read(pos, 2);
+    const std::string_view afterHeader = reader.Read(pos, 2);
     if (StartsWith(afterHeader, kCrLf)) pos += 2;
-    else if (StartsWith(afterHeader, "\n")) pos += 1;
+    else if (StartsWith(afterHeader, "\n") || afterHeader == "\r") pos += 1;  // "\r" only at the end
     section.contentBegin = pos;
 
     std::string& content = section.content;
     std::size_t searchFrom = 0;
     for (;;) {
-        const std::string block = reader.Read(pos, kSectionBlockSize);
+        const std::string_view block = reader.Read(pos, kSectionContentBlockSize);
         content += block;
         pos += static_cast<std::int64_t>(block.size());
         if (!content.empty() && content.front() == '[') {  // another header at once
@@ -106,7 +130,7 @@ std::optional<Section> LocateSection(BlockReader& reader, std::string_view name)
             section.contentEnd = section.next = section.contentBegin;
             return section;
         }
-        const std::size_t found = content.find("\n[", searchFrom);
+        const std::size_t found = FindText(content, "\n[", searchFrom);
         if (found != std::string::npos) {
             const std::size_t end = (found > 0 && content[found - 1] == '\r') ? found - 1 : found;
             content.resize(end);
@@ -114,16 +138,27 @@ std::optional<Section> LocateSection(BlockReader& reader, std::string_view name)
             section.next = section.contentBegin + static_cast<std::int64_t>(found) + 1;
             return section;
         }
-        if (block.size() < kSectionBlockSize) break;
+        if (block.size() < kSectionContentBlockSize) break;
         searchFrom = content.size() - 1;
     }
     section.contentEnd = section.next = section.contentBegin + static_cast<std::int64_t>(content.size());
     return section;
 }
 
+// Lines end with "\n" or "\r\n"; a lone "\r" is part of the line. The end of
+// the line's text from `from` (the line end excluded).
 std::size_t LineEnd(std::string_view text, std::size_t from) {
-    const std::size_t end = text.find_first_of("\r\n", from);
-    return end == std::string_view::npos ? text.size() : end;
+    std::size_t end = text.find('\n', from);
+    if (end == std::string_view::npos) return text.size();
+    if (end > from && text[end - 1] == '\r') --end;
+    return end;
+}
+
+// Where the line after the one ending at `lineEnd` starts.
+std::size_t NextLineStart(std::string_view text, std::size_t lineEnd) {
+    if (text.compare(lineEnd, 2, kCrLf) == 0) return lineEnd + 2;
+    if (lineEnd < text.size() && text[lineEnd] == '\n') return lineEnd + 1;
+    return text.size();
 }
 
 // Start of the key line within the content: the first line after the first
@@ -139,17 +174,18 @@ std::optional<std::size_t> FindKeyLine(std::string_view content, std::string_vie
 // Offset just past the last non-empty line of the content (with its line
 // end), and whether that line has a line end.
 std::size_t EndOfLastLine(std::string_view content, bool& hasLineEnd) {
-    std::size_t end = content.size();
-    while (end > 0 && (content[end - 1] == '\r' || content[end - 1] == '\n')) --end;
-    if (end == 0) {
-        hasLineEnd = true;
-        return 0;
+    std::size_t last = 0;
+    hasLineEnd = true;
+    for (std::size_t pos = 0; pos < content.size();) {
+        const std::size_t end = LineEnd(content, pos);
+        const std::size_t next = NextLineStart(content, end);
+        if (end > pos) {
+            last = next;
+            hasLineEnd = next > end;
+        }
+        pos = next;
     }
-    const std::size_t lineEnd = end;
-    if (lineEnd < content.size() && content.compare(lineEnd, 2, kCrLf) == 0) end = lineEnd + 2;
-    else if (lineEnd < content.size()) end = lineEnd + 1;
-    hasLineEnd = end > lineEnd;
-    return end;
+    return last;
 }
 
 std::string PairLines(const KeyValues& pairs) {
@@ -160,13 +196,10 @@ std::string PairLines(const KeyValues& pairs) {
 
 std::vector<std::string_view> SplitContentLines(std::string_view content) {
     std::vector<std::string_view> lines;
-    std::size_t pos = 0;
-    while (pos < content.size()) {
+    for (std::size_t pos = 0; pos < content.size();) {
         const std::size_t end = LineEnd(content, pos);
         lines.push_back(content.substr(pos, end - pos));
-        pos = end;
-        if (content.compare(pos, 2, kCrLf) == 0) pos += 2;
-        else if (pos < content.size()) pos += 1;
+        pos = NextLineStart(content, end);
     }
     return lines;
 }
@@ -241,8 +274,8 @@ std::vector<std::string> ListSections(const std::filesystem::path& file) {
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
             names.emplace_back(line.substr(1, line.size() - 2));
     };
-    for (std::int64_t pos = 0; pos < reader.Size(); pos += kSectionBlockSize) {
-        pending += reader.Read(pos, kSectionBlockSize);
+    for (std::int64_t pos = 0; pos < reader.Size(); pos += kSectionSearchBlockSize) {
+        pending += reader.Read(pos, kSectionSearchBlockSize);
         std::size_t start = 0;
         for (std::size_t nl = pending.find('\n'); nl != std::string::npos;
              nl = pending.find('\n', start)) {
@@ -311,7 +344,13 @@ bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view se
     if (const auto line = FindKeyLine(content, key)) {
         const std::size_t lineEnd = LineEnd(content, *line);
         const std::size_t valueStart = *line + key.size() + 1;
-        if (valueStart <= lineEnd) {
+        if (valueStart > lineEnd) {
+            // The key alone on its line: give it its "=" and the value.
+            const std::int64_t at = located->contentBegin + static_cast<std::int64_t>(*line + key.size());
+            return ReplaceRange(ui, file, at, located->contentBegin + static_cast<std::int64_t>(lineEnd),
+                                "=" + std::string(value));
+        }
+        {
             const std::int64_t at = located->contentBegin + static_cast<std::int64_t>(valueStart);
             if (lineEnd - valueStart == value.size()) {
                 if (OverwriteBytes(file, at, value)) return true;
@@ -355,9 +394,7 @@ bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
             std::string_view(line).substr(at, oldText.size()) == oldText)
             line.replace(at, oldText.size(), newText);
         out += line;
-        std::size_t next = end;
-        if (text.compare(next, 2, kCrLf) == 0) next += 2;
-        else if (next < text.size()) next += 1;
+        const std::size_t next = NextLineStart(text, end);
         out.append(text, end, next - end);
         pos = next;
     }

@@ -2,7 +2,7 @@
 # Runs every fuzz target in BIN_DIR, sharing TOTAL_SECONDS between them.
 # Fails when a target finds a crash, a leak or a hang.
 set -euo pipefail
-bin_dir=$1
+bin_dir=$(cd "$1" && pwd)
 total=${2:-60}
 mapfile -t targets < <(find "$bin_dir" -maxdepth 1 -type f -name '*_fuzz' -perm -u+x | sort)
 [ ${#targets[@]} -gt 0 ] || { echo "no fuzz targets in $bin_dir"; exit 1; }
@@ -10,6 +10,9 @@ each=$(( total / ${#targets[@]} ))
 [ "$each" -ge 5 ] || each=5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Crashing inputs are kept here so they can be replayed: TARGET FILE.
+artifacts="$PWD/fuzz-artifacts"
+mkdir -p "$artifacts"
 passed=0
 failed=0
 for target in "${targets[@]}"; do
@@ -17,7 +20,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$work/$name"
     echo "fuzz: $name for ${each}s"
     if (cd "$work" && "$target" -max_total_time="$each" -timeout=10 -rss_limit_mb=2048 \
-            -max_len=65536 "$work/$name" > "$work/$name.log" 2>&1); then
+            -max_len=65536 -artifact_prefix="$artifacts/$name-" "$work/$name" > "$work/$name.log" 2>&1); then
         passed=$((passed + 1))
         grep -E '^(Done|#[0-9]+ +DONE)' "$work/$name.log" | tail -n 1 || true
     else
