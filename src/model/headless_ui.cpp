@@ -26,6 +26,11 @@ void HeadlessUi::Sleep(int ms) {
     if (ms > 0) ticks_ += static_cast<std::uint64_t>(ms);
 }
 
+void HeadlessUi::PlaySound(const std::string& name, SoundMode mode) {
+    const char* modeName = mode == SoundMode::kWait ? "wait" : mode == SoundMode::kLoop ? "loop" : "event";
+    log_.push_back("sound " + std::string(modeName) + ": " + name);
+}
+
 std::vector<std::string> HeadlessUi::Messages() const {
     std::vector<std::string> texts;
     for (const auto& entry : log_)

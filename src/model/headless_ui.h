@@ -21,6 +21,7 @@ public:
     void ProcessEvents() override;
     std::uint64_t TickCount() override { return ticks_; }
     void Sleep(int ms) override;
+    void PlaySound(const std::string& name, SoundMode mode) override;
 
     // Answers for the questions to come, in order; once used up, the
     // default answer is given (false: "No", "Cancel", box not ticked).

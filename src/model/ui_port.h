@@ -7,6 +7,10 @@
 
 namespace vis {
 
+// How a sound plays: asynchronously, to its end before going on, or
+// repeating until stopped or replaced.
+enum class SoundMode { kEvent, kWait, kLoop };
+
 class UiPort {
 public:
     virtual ~UiPort() = default;
@@ -30,6 +34,10 @@ public:
     virtual std::uint64_t TickCount() = 0;
     // Blocks for `ms` milliseconds without handling events.
     virtual void Sleep(int ms) = 0;
+
+    // Plays the named sound of the resource library; a name that is not
+    // there silences whatever is playing.
+    virtual void PlaySound(const std::string& name, SoundMode mode) = 0;
 };
 
 // Waits `ms` milliseconds on the tick counter without handling events.
