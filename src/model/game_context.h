@@ -5,6 +5,7 @@
 #include "model/cards.h"
 #include "model/game_rules.h"
 #include "model/main_game.h"
+#include "model/move_history.h"
 #include "model/piles.h"
 #include "model/state_block.h"
 #include "model/state_flags.h"
@@ -24,6 +25,7 @@ struct GameContext {
     GameRules rules;
     MainGame game;
     StateFlags flags;
+    MoveHistory history;
 };
 
 }  // namespace vis

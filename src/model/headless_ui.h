@@ -22,6 +22,8 @@ public:
     std::uint64_t TickCount() override { return ticks_; }
     void Sleep(int ms) override;
     void PlaySound(const std::string& name, SoundMode mode) override;
+    void RepaintTable() override { log_.push_back("repaint table"); }
+    void RefreshCardCounter() override { log_.push_back("refresh card counter"); }
 
     // Answers for the questions to come, in order; once used up, the
     // default answer is given (false: "No", "Cancel", box not ticked).

@@ -28,6 +28,11 @@ struct MainGame {
     bool closeAfterAnimation = false;
     std::int16_t lastPileSizeLabel = -1;
     std::int16_t foundationHighlightStyle = 0;
+    // The foundation highlight drawn last; -1 makes the next one drawn afresh.
+    std::int16_t highlightMarker = -1;
+
+    // Deals from the stock to the reserves so far; 0 at a new deal.
+    int dealCounter = 0;
 };
 
 }  // namespace vis

@@ -38,6 +38,11 @@ public:
     // Plays the named sound of the resource library; a name that is not
     // there silences whatever is playing.
     virtual void PlaySound(const std::string& name, SoundMode mode) = 0;
+
+    // Redraws the whole table from the piles.
+    virtual void RepaintTable() = 0;
+    // Refreshes the card counter window when it is shown.
+    virtual void RefreshCardCounter() = 0;
 };
 
 // Waits `ms` milliseconds on the tick counter without handling events.

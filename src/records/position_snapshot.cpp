@@ -54,14 +54,15 @@ bool RestoreSnapshot(GameContext& ctx, const PositionSnapshot& snapshot) {
             if (card > kLastCard) return false;
         }
     }
-    for (int line = 0; line < kSnapshotLines; ++line) {
-        const PileRef pile = PileOfLine(line);
-        ctx.piles.Pile(pile).clear();
-        const std::string& text = snapshot[static_cast<std::size_t>(line)];
-        for (std::size_t at = 0; at < text.size(); at += 4)
-            AppendCard(ctx.piles, ctx.deck, pile, CardAt(text.substr(at, 3), 0), text[at + 3]);
-    }
+    for (int line = 0; line < kSnapshotLines; ++line)
+        RestorePileLine(ctx, PileOfLine(line), snapshot[static_cast<std::size_t>(line)]);
     return true;
+}
+
+void RestorePileLine(GameContext& ctx, PileRef pile, std::string_view line) {
+    ctx.piles.Pile(pile).clear();
+    for (std::size_t at = 0; at + 4 <= line.size(); at += 4)
+        AppendCard(ctx.piles, ctx.deck, pile, CardAt(line.substr(at, 3), 0), line[at + 3]);
 }
 
 bool IsConsistent(const PileLists& piles) {

@@ -24,6 +24,10 @@ PositionSnapshot TakeSnapshot(const GameContext& ctx);
 // whose length is not a multiple of 4, a group that is not a card).
 bool RestoreSnapshot(GameContext& ctx, const PositionSnapshot& snapshot);
 
+// Rebuilds one pile from its snapshot line: each 4-character group appends
+// its card with the group's face flag; "0000" appends a gap.
+void RestorePileLine(GameContext& ctx, PileRef pile, std::string_view line);
+
 // The snapshot line of one pile text.
 std::string SnapshotLine(const DeckTable& deck, std::string_view pile);
 
