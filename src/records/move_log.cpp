@@ -25,7 +25,8 @@ std::size_t CommaBeforeNewest(std::string_view log) {
 // The 3-digit groups of one entry, read as numbers.
 template <typename Visit>
 void ForEachCode(std::string_view entry, Visit visit) {
-    for (std::size_t at = 0; at + 3 <= entry.size(); at += 3) visit(ParseIntOr(entry.substr(at, 3), -1));
+    for (std::size_t at = 0; at + 3 <= entry.size(); at += 3)
+        visit(ParseIntOr(entry.substr(at, 3), -1));
 }
 
 std::string PopLine(std::vector<std::string>& stack) {
@@ -63,7 +64,8 @@ bool StepAllowed(GameContext& ctx, HistoryDirection direction) {
     const std::string mode = ctx.state.Get(field::kUndoMode);
     if (mode == "2") return false;
     if (mode == "1") {
-        const StateField taken = direction == HistoryDirection::kUndo ? field::kUndoTaken : field::kRedoTaken;
+        const StateField taken =
+            direction == HistoryDirection::kUndo ? field::kUndoTaken : field::kRedoTaken;
         if (ctx.state.Get(taken) == "1") return false;
     }
     return true;
@@ -73,13 +75,16 @@ bool StepAllowed(GameContext& ctx, HistoryDirection direction) {
 
 void DropNewestLogEntry(std::string& log) {
     const std::size_t comma = CommaBeforeNewest(log);
-    if (comma == std::string::npos) log.clear();
-    else log.resize(comma + 1);
+    if (comma == std::string::npos)
+        log.clear();
+    else
+        log.resize(comma + 1);
 }
 
 std::string NewestLogEntry(std::string_view log) {
     const std::size_t comma = CommaBeforeNewest(log);
-    if (comma != std::string_view::npos) return std::string(log.substr(comma + 1, log.size() - comma - 2));
+    if (comma != std::string_view::npos)
+        return std::string(log.substr(comma + 1, log.size() - comma - 2));
     if (!log.empty() && log.back() == ',') log.remove_suffix(1);
     return std::string(log);
 }
@@ -111,7 +116,8 @@ void PushSnapshot(GameContext& ctx, HistoryDirection side) {
     PositionSnapshot snapshot = TakeSnapshot(ctx);
     HistorySide& target = ctx.history.Side(side);
     auto append = [&](std::vector<std::string>& stack, int first, int count) {
-        for (int i = first; i < first + count; ++i) stack.push_back(std::move(snapshot[static_cast<std::size_t>(i)]));
+        for (int i = first; i < first + count; ++i)
+            stack.push_back(std::move(snapshot[static_cast<std::size_t>(i)]));
     };
     append(target.stock, kSnapshotStockLine, kStockLines);
     append(target.foundation, kSnapshotFoundationLine, kFoundationLines);
@@ -121,7 +127,9 @@ void PushSnapshot(GameContext& ctx, HistoryDirection side) {
     ctx.state.Set(side == HistoryDirection::kUndo ? field::kUndoTaken : field::kRedoTaken, "0");
 }
 
-void ClearRedo(GameContext& ctx) { ctx.history.redo.Clear(); }
+void ClearRedo(GameContext& ctx) {
+    ctx.history.redo.Clear();
+}
 
 void MarkStepEvent(GameContext& ctx, int code) {
     DropNewestLogEntry(ctx.history.undo.log);
@@ -159,8 +167,10 @@ bool StepHistory(GameContext& ctx, HistoryDirection direction, bool silent,
         ctx.state.Set(undoing ? field::kUndoTaken : field::kRedoTaken, "1");
         ctx.ui.ShowBusyPointer();
         ctx.history.previousPosition = ctx.piles;
-        if (undoing) PlaySoundEvent(ctx.ui, ctx.state, "Undo", field::kSoundsUndo);
-        else PlaySoundEvent(ctx.ui, ctx.state, "Redo", field::kSoundsRedo);
+        if (undoing)
+            PlaySoundEvent(ctx.ui, ctx.state, "Undo", field::kSoundsUndo);
+        else
+            PlaySoundEvent(ctx.ui, ctx.state, "Redo", field::kSoundsRedo);
     }
     ctx.game.highlightMarker = -1;
 

@@ -21,7 +21,9 @@ bool KeepsFoundationOneEmpty(const GameRules& rules) {
     return rules[rule::kSelectionGame] != 0 || family == 3 || family == 4;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -39,7 +41,8 @@ std::string SnapshotLine(const DeckTable& deck, std::string_view pile) {
 PositionSnapshot TakeSnapshot(const GameContext& ctx) {
     PositionSnapshot snapshot(kSnapshotLines);
     for (int line = 0; line < kSnapshotLines; ++line)
-        snapshot[static_cast<std::size_t>(line)] = SnapshotLine(ctx.deck, ctx.piles.Pile(PileOfLine(line)));
+        snapshot[static_cast<std::size_t>(line)] =
+            SnapshotLine(ctx.deck, ctx.piles.Pile(PileOfLine(line)));
     if (KeepsFoundationOneEmpty(ctx.rules)) snapshot[kSnapshotFoundationLine].clear();
     return snapshot;
 }
@@ -49,8 +52,10 @@ bool RestoreSnapshot(GameContext& ctx, const PositionSnapshot& snapshot) {
     for (const auto& line : snapshot) {
         if (line.size() % 4 != 0) return false;
         for (std::size_t at = 0; at < line.size(); at += 4) {
-            if (!IsDigit(line[at]) || !IsDigit(line[at + 1]) || !IsDigit(line[at + 2])) return false;
-            const int card = (line[at] - '0') * 100 + (line[at + 1] - '0') * 10 + (line[at + 2] - '0');
+            if (!IsDigit(line[at]) || !IsDigit(line[at + 1]) || !IsDigit(line[at + 2]))
+                return false;
+            const int card =
+                (line[at] - '0') * 100 + (line[at + 1] - '0') * 10 + (line[at + 2] - '0');
             if (card > kLastCard) return false;
         }
     }
@@ -71,7 +76,8 @@ bool IsConsistent(const PileLists& piles) {
         const std::string& pile = piles.Pile(PileOfLine(line));
         if (pile.size() % 3 != 0) return false;
         for (int i = 0; i < CardCount(pile); ++i) {
-            const std::string_view text = std::string_view(pile).substr(static_cast<std::size_t>(i) * 3, 3);
+            const std::string_view text =
+                std::string_view(pile).substr(static_cast<std::size_t>(i) * 3, 3);
             if (!IsDigit(text[0]) || !IsDigit(text[1]) || !IsDigit(text[2])) return false;
             const CardNumber card = CardAt(pile, i);
             if (card == 0) continue;
