@@ -18,6 +18,18 @@ bool HeadlessUi::ShowAdviceDialog(const std::string& text, int page) {
     return NextAnswer();
 }
 
+bool HeadlessUi::Confirm(const std::string& text) {
+    log_.push_back("confirm: " + text);
+    return NextAnswer();
+}
+
+void HeadlessUi::SetCommandEnabled(UiCommand command, bool enabled) { commands_[command] = enabled; }
+
+bool HeadlessUi::IsCommandEnabled(UiCommand command) const {
+    const auto it = commands_.find(command);
+    return it != commands_.end() && it->second;
+}
+
 void HeadlessUi::Beep() { log_.push_back("beep"); }
 void HeadlessUi::ShowBusyPointer() { ++busyDepth_; }
 void HeadlessUi::RestorePointer() { --busyDepth_; }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     bool ShowAdviceDialog(const std::string& text, int page) override;
+    bool Confirm(const std::string& text) override;
     void Beep() override;
     void ShowBusyPointer() override;
     void RestorePointer() override;
@@ -24,6 +26,8 @@ public:
     void PlaySound(const std::string& name, SoundMode mode) override;
     void RepaintTable() override { log_.push_back("repaint table"); }
     void RefreshCardCounter() override { log_.push_back("refresh card counter"); }
+    void SetCommandEnabled(UiCommand command, bool enabled) override;
+    bool IsCommandEnabled(UiCommand command) const;
 
     // Answers for the questions to come, in order; once used up, the
     // default answer is given (false: "No", "Cancel", box not ticked).
@@ -43,6 +47,7 @@ private:
     std::deque<bool> answers_;
     std::uint64_t ticks_ = 0;
     int busyDepth_ = 0;
+    std::map<UiCommand, bool> commands_;
 };
 
 }  // namespace vis

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/ui_commands.h"
+
 namespace vis {
 
 // How a sound plays: asynchronously, to its end before going on, or
@@ -22,6 +24,8 @@ public:
     // The advice dialog with its "Don't show this message box again" check
     // box, on notebook page `page`; true when the box was ticked.
     virtual bool ShowAdviceDialog(const std::string& text, int page) = 0;
+    // A question in an information box with OK and Cancel; true for OK.
+    virtual bool Confirm(const std::string& text) = 0;
 
     virtual void Beep() = 0;
     // The hourglass pointer for long operations, and back.
@@ -43,6 +47,8 @@ public:
     virtual void RepaintTable() = 0;
     // Refreshes the card counter window when it is shown.
     virtual void RefreshCardCounter() = 0;
+    // Enables or disables a menu command (and its toolbar button).
+    virtual void SetCommandEnabled(UiCommand command, bool enabled) = 0;
 };
 
 // Waits `ms` milliseconds on the tick counter without handling events.

@@ -51,14 +51,14 @@ void SyncDirectory([[maybe_unused]] const fs::path& dir) {
 #endif
 }
 
-// Creates a new, unique "rpl....tmp" file in `dir`, opened for writing.
-FileHandle CreateTempFile(const fs::path& dir, fs::path& name) {
+// Creates a new, unique `prefix` + "XXXX.tmp" file in `dir`, opened for writing.
+FileHandle CreateUniqueNamedFile(const fs::path& dir, std::string_view prefix, fs::path& name) {
     static std::mt19937 generator{std::random_device{}()};
     std::uniform_int_distribution<unsigned> hex(0, 0xFFFF);
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
         char stem[16];
-        std::snprintf(stem, sizeof stem, "rpl%04X.tmp", hex(generator));
-        name = dir / stem;
+        std::snprintf(stem, sizeof stem, "%04X.tmp", hex(generator));
+        name = dir / (std::string(prefix) + stem);
         // "x": fail instead of reusing a file that already exists.
         if (FileHandle f = Open(name, "wbx")) return f;
         std::error_code ec;
@@ -66,6 +66,10 @@ FileHandle CreateTempFile(const fs::path& dir, fs::path& name) {
     }
     name.clear();
     return nullptr;
+}
+
+FileHandle CreateTempFile(const fs::path& dir, fs::path& name) {
+    return CreateUniqueNamedFile(dir, "rpl", name);
 }
 
 }  // namespace
@@ -77,6 +81,12 @@ std::FILE* OpenFile(const fs::path& file, const char* mode) {
 #else
     return std::fopen(file.c_str(), mode);
 #endif
+}
+
+fs::path CreateUniqueFile(const fs::path& dir, std::string_view prefix) {
+    fs::path name;
+    CreateUniqueNamedFile(dir, prefix, name);
+    return name;
 }
 
 bool FileExists(const fs::path& file) {

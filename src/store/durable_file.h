@@ -17,6 +17,10 @@ namespace fs = std::filesystem;
 // Opens a file with fopen-style `mode`, also for non-ASCII paths; null on failure.
 std::FILE* OpenFile(const fs::path& file, const char* mode);
 
+// Creates a new empty file named `prefix` + 4 hex digits + ".tmp" in `dir`
+// and returns its path; empty when none could be created.
+fs::path CreateUniqueFile(const fs::path& dir, std::string_view prefix);
+
 // The whole file as bytes; empty text when it does not exist. Throws
 // FileError("Cannot open file ...") when it exists but cannot be read.
 std::string ReadWholeFile(const fs::path& file);
