@@ -30,6 +30,23 @@ bool HeadlessUi::IsCommandEnabled(UiCommand command) const {
     return it != commands_.end() && it->second;
 }
 
+void HeadlessUi::SetCommandChecked(UiCommand command, bool checked) { checks_[command] = checked; }
+
+bool HeadlessUi::IsCommandChecked(UiCommand command) const {
+    const auto it = checks_.find(command);
+    return it != checks_.end() && it->second;
+}
+
+void HeadlessUi::SetInputBlocked(bool blocked) {
+    inputBlocked_ = blocked;
+    log_.push_back(blocked ? "input blocked" : "input unblocked");
+}
+
+void HeadlessUi::ShowMemoryEnd(bool won, int matches, int misses, int tableauPiles) {
+    log_.push_back("memory end " + std::string(won ? "won" : "lost") + " " + std::to_string(matches) +
+                   " " + std::to_string(misses) + " " + std::to_string(tableauPiles));
+}
+
 void HeadlessUi::Beep() { log_.push_back("beep"); }
 void HeadlessUi::ShowBusyPointer() { ++busyDepth_; }
 void HeadlessUi::RestorePointer() { --busyDepth_; }

@@ -27,6 +27,24 @@ public:
     void RepaintTable() override { log_.push_back("repaint table"); }
     void RefreshCardCounter() override { log_.push_back("refresh card counter"); }
     void SetCommandEnabled(UiCommand command, bool enabled) override;
+    void SetCommandChecked(UiCommand command, bool checked) override;
+    ClockReading Now() override { return now_; }
+    void ShowScore(const std::string& text) override { score_ = text; }
+    void ShowClock(const std::string& text) override { clock_ = text; }
+    void HidePileSizeTip() override {}
+    void SetInputBlocked(bool blocked) override;
+    void BeginPauseScreen() override { log_.push_back("pause screen"); }
+    void EndPauseScreen() override { log_.push_back("pause screen ends"); }
+    void ShowMemoryEnd(bool won, int matches, int misses, int tableauPiles) override;
+    void RunWinningAnimation() override { log_.push_back("winning animation"); }
+    void ShowGameWonDialog() override { log_.push_back("game won dialog"); }
+    void CloseMainWindow() override { log_.push_back("close main window"); }
+
+    void SetNow(ClockReading now) { now_ = now; }
+    const std::string& ScoreShown() const { return score_; }
+    const std::string& ClockShown() const { return clock_; }
+    bool InputBlocked() const { return inputBlocked_; }
+    bool IsCommandChecked(UiCommand command) const;
     bool IsCommandEnabled(UiCommand command) const;
 
     // Answers for the questions to come, in order; once used up, the
@@ -48,6 +66,11 @@ private:
     std::uint64_t ticks_ = 0;
     int busyDepth_ = 0;
     std::map<UiCommand, bool> commands_;
+    std::map<UiCommand, bool> checks_;
+    ClockReading now_;
+    std::string score_;
+    std::string clock_;
+    bool inputBlocked_ = false;
 };
 
 }  // namespace vis

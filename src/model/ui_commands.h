@@ -6,6 +6,8 @@ namespace vis {
 enum class UiCommand {
     kInsertBookmark,
     kGoToBookmark,
+    kPause,
+    kQuitGame,
 };
 
 }  // namespace vis

@@ -9,6 +9,14 @@
 
 namespace vis {
 
+// A moment of the wall clock.
+struct ClockReading {
+    int secondsOfDay = 0;  // 0 .. 86399
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+};
+
 // How a sound plays: asynchronously, to its end before going on, or
 // repeating until stopped or replaced.
 enum class SoundMode { kEvent, kWait, kLoop };
@@ -49,6 +57,26 @@ public:
     virtual void RefreshCardCounter() = 0;
     // Enables or disables a menu command (and its toolbar button).
     virtual void SetCommandEnabled(UiCommand command, bool enabled) = 0;
+    // Sets the check mark of a menu command.
+    virtual void SetCommandChecked(UiCommand command, bool checked) = 0;
+
+    // The wall clock: time of day and date.
+    virtual ClockReading Now() = 0;
+    // The score and time panels.
+    virtual void ShowScore(const std::string& text) = 0;
+    virtual void ShowClock(const std::string& text) = 0;
+    virtual void HidePileSizeTip() = 0;
+    // While blocked, the application swallows the player's input.
+    virtual void SetInputBlocked(bool blocked) = 0;
+    // The pause screen over the table, until EndPauseScreen.
+    virtual void BeginPauseScreen() = 0;
+    virtual void EndPauseScreen() = 0;
+    // End of a game: the memory games' summary, the winning animation, the
+    // game-won dialog, and closing the main window when that was requested.
+    virtual void ShowMemoryEnd(bool won, int matches, int misses, int tableauPiles) = 0;
+    virtual void RunWinningAnimation() = 0;
+    virtual void ShowGameWonDialog() = 0;
+    virtual void CloseMainWindow() = 0;
 };
 
 // Waits `ms` milliseconds on the tick counter without handling events.
