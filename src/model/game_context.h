@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/cards.h"
+#include "model/game_recorder.h"
 #include "model/game_rules.h"
 #include "model/main_game.h"
 #include "model/move_history.h"
@@ -26,6 +27,8 @@ struct GameContext {
     MainGame game;
     StateFlags flags;
     MoveHistory history;
+    // Receives the result of every finished game; none in most tests.
+    GameRecorder* recorder = nullptr;
 };
 
 }  // namespace vis

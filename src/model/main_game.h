@@ -33,6 +33,15 @@ struct MainGame {
 
     // Deals from the stock to the reserves so far; 0 at a new deal.
     int dealCounter = 0;
+
+    // The game clock: the elapsed seconds shown, and when a pause began
+    // (seconds of the day). The start time lives in StateFlags.
+    int clockSeconds = 0;
+    int pauseStartSeconds = 0;
+    // Set when autoplay is to stop at its next step.
+    bool autoplayStop = false;
+    // The card being dragged, 0 when none.
+    int draggedCard = 0;
 };
 
 }  // namespace vis

@@ -1,0 +1,93 @@
+#include "engine/game_completion.h"
+
+#include <algorithm>
+
+#include "engine/scoring.h"
+#include "engine/table_queries.h"
+#include "model/rule_index.h"
+
+namespace vis {
+
+namespace {
+
+template <typename Test>
+bool EveryTableauPile(const GameContext& ctx, Test test) {
+    for (int i = 0; i < UsedTableauPiles(ctx); ++i)
+        if (!test(std::string_view(ctx.piles.fila[static_cast<std::size_t>(i)]))) return false;
+    return true;
+}
+
+bool OnlyGaps(std::string_view pile) {
+    for (int p = 0; p < CardCount(pile); ++p)
+        if (CardAt(pile, p) != 0) return false;
+    return true;
+}
+
+bool StandardComplete(const GameContext& ctx) {
+    const bool gapGame = ctx.rules[rule::kFamily] == 4;
+    if (!ctx.piles.mazzo[kStockIndex].empty() || !ctx.piles.mazzo[kWasteIndex].empty()) return false;
+    for (const auto& reserve : ctx.piles.appogg)
+        if (!reserve.empty()) return false;
+    for (const auto& pile : ctx.piles.fila)
+        if (gapGame ? !OnlyGaps(pile) : !pile.empty()) return false;
+    return true;
+}
+
+// A two at the bottom followed by the next ranks of its suit; the last
+// position is not looked at.
+bool RisesFromTwo(std::string_view pile) {
+    const int count = CardCount(pile);
+    if (count == 0) return false;
+    for (int p = 0; p + 1 < count; ++p) {
+        const CardNumber card = CardAt(pile, p);
+        if (card <= 0 || RankOf(card) != p + 2) return false;
+        if (p > 0 && SuitIndex(card) != SuitIndex(CardAt(pile, p - 1))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsGameComplete(const GameContext& ctx) {
+    const bool stockEmpty = ctx.piles.mazzo[kStockIndex].empty();
+    const int target = ctx.rules[rule::kWinningScore];
+    switch (ctx.rules[rule::kFamily]) {
+        case 9: return EveryTableauPile(ctx, [](std::string_view p) { return CardCount(p) > 0; });
+        case 21:
+        case 22: return stockEmpty && ctx.piles.fila[0].size() <= 12;
+        case 27: return EveryTableauPile(ctx, [](std::string_view p) { return CardCount(p) == 1; });
+        case 31:
+            return stockEmpty && EveryTableauPile(ctx, [](std::string_view p) {
+                       return CardCount(p) == 1 && CardAt(p, 0) > 0 && RankOf(CardAt(p, 0)) == 1;
+                   });
+        case 32:
+            return EveryTableauPile(ctx, RisesFromTwo) && TopCard(ctx.piles.fila[0]) == 0 &&
+                   !ctx.piles.fila[0].empty();
+        case 34:
+        case 35:
+        case 36:
+        case 37:
+        case 39:
+        case 40:
+        case 42:
+        case 47: return ctx.state.GetInt(field::kScore) >= target;
+        case 41:
+            for (int i = 1; i < kDestPileCount; ++i)
+                if (!ctx.piles.dest[static_cast<std::size_t>(i)].empty()) return false;
+            return true;
+        case 43:
+            for (int i = 0; i < UsedTableauPiles(ctx); ++i)
+                if (ReadsNineDownToOne(ctx.piles.fila[static_cast<std::size_t>(i)])) return true;
+            return false;
+        case 44: return TopCardsSum(ctx) == kTopCardsTarget;
+        case 45: {
+            int held = 0;
+            for (int i = 0; i < UsedTableauPiles(ctx); ++i) held += ctx.piles.fila[static_cast<std::size_t>(i)].empty() ? 0 : 1;
+            return held == 4;
+        }
+        case 46: return ComputeScore(ctx) >= target;
+        default: return StandardComplete(ctx);
+    }
+}
+
+}  // namespace vis
