@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "model/text.h"
@@ -378,27 +379,36 @@ bool AppendSection(UiPort& /*ui*/, const std::filesystem::path& file, std::strin
     return true;
 }
 
-bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
-                    std::string_view oldText, std::string_view newText) {
+bool RewriteLines(UiPort& ui, const std::filesystem::path& file,
+                  const std::function<bool(std::string& line)>& change) {
     if (!FileExists(file)) return true;
     BusyPointer busy(ui);
     const std::string text = ReadWholeFile(file);
-    const std::size_t at = column > 0 ? static_cast<std::size_t>(column - 1) : 0;
     std::string out;
     out.reserve(text.size());
-    std::size_t pos = 0;
-    while (pos < text.size()) {
+    bool changed = false;
+    for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t end = LineEnd(text, pos);
         std::string line = text.substr(pos, end - pos);
-        if (column > 0 && line.size() >= at + oldText.size() &&
-            std::string_view(line).substr(at, oldText.size()) == oldText)
-            line.replace(at, oldText.size(), newText);
+        changed = change(line) || changed;
         out += line;
         const std::size_t next = NextLineStart(text, end);
         out.append(text, end, next - end);
         pos = next;
     }
-    return Report(ui, file, ReplaceFileContent(file, out));
+    return !changed || Report(ui, file, ReplaceFileContent(file, out));
+}
+
+bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
+                    std::string_view oldText, std::string_view newText) {
+    if (column < 1) return true;
+    const std::size_t at = static_cast<std::size_t>(column - 1);
+    return RewriteLines(ui, file, [&](std::string& line) {
+        if (line.size() < at + oldText.size() || std::string_view(line).substr(at, oldText.size()) != oldText)
+            return false;
+        line.replace(at, oldText.size(), newText);
+        return true;
+    });
 }
 
 void EnsureFile(const std::filesystem::path& file) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -67,6 +68,11 @@ bool AppendSection(UiPort& ui, const std::filesystem::path& file, std::string_vi
 // by `newText` (the rest of the line moves when the lengths differ).
 bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
                     std::string_view oldText, std::string_view newText);
+
+// Passes every line (without its line end) to `change`, which returns true
+// when it changed the line; the file is rewritten only when some line changed.
+bool RewriteLines(UiPort& ui, const std::filesystem::path& file,
+                  const std::function<bool(std::string& line)>& change);
 
 void EnsureFile(const std::filesystem::path& file);
 // A new file starts with "[Version]" and "Version=0300".

@@ -1,0 +1,71 @@
+#include "records/players.h"
+
+#include <algorithm>
+
+#include "model/config_file.h"
+#include "model/program_paths.h"
+#include "model/text.h"
+#include "store/section_file.h"
+
+namespace vis {
+
+namespace {
+
+constexpr std::string_view kUsersSection = "Users";
+constexpr std::size_t kLogPlayerColumn = 82;    // 1-based, in STAT_LOG.DAT
+constexpr std::size_t kScorePlayerColumn = 39;  // 1-based, in STAT_SCR.DAT
+
+std::string UserKey(int number) { return "User" + ZeroPad(number, 3); }
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return ToUpperAscii(a) < ToUpperAscii(b);
+}
+
+}  // namespace
+
+std::vector<std::string> ReadPlayers(const std::filesystem::path& configFile) {
+    std::vector<std::string> players;
+    for (int n = 1; n <= kMaxPlayers; ++n) {
+        std::string name = ReadPref(configFile, kUsersSection, UserKey(n), "");
+        if (!name.empty()) players.push_back(std::move(name));
+    }
+    std::stable_sort(players.begin(), players.end(), LessIgnoringCase);
+    return players;
+}
+
+void WritePlayers(const std::filesystem::path& configFile, std::vector<std::string> players) {
+    std::stable_sort(players.begin(), players.end(), LessIgnoringCase);
+    for (int n = 1; n <= kMaxPlayers; ++n) {
+        const auto i = static_cast<std::size_t>(n - 1);
+        WritePref(configFile, kUsersSection, UserKey(n), i < players.size() ? players[i] : "");
+    }
+}
+
+bool RenamePlayerInRecords(GameContext& ctx, std::string oldName, std::string newName) {
+    oldName = TrimRight(oldName);
+    newName = TrimRight(newName);
+    if (oldName == newName) return true;
+    BusyPointer busy(ctx.ui);
+
+    bool inVersion = false;  // a player called "Version" must not touch the version line
+    const bool stats = RewriteLines(ctx.ui, ProgramFile(ctx.state, "DATA\\STAT.DAT"), [&](std::string& line) {
+        if (StartsWith(line, "[")) {
+            inVersion = line == "[Version]";
+            return false;
+        }
+        if (inVersion) return false;
+        const std::size_t eq = line.find('=');
+        if (eq == std::string::npos || line.compare(0, eq, oldName) != 0 || eq != oldName.size()) return false;
+        line.replace(0, eq, newName);
+        return true;
+    });
+    const std::string oldPadded = PadOrCut(oldName, kPlayerNameLength);
+    const std::string newPadded = PadOrCut(newName, kPlayerNameLength);
+    const bool log = ReplaceInLines(ctx.ui, ProgramFile(ctx.state, "DATA\\STAT_LOG.DAT"),
+                                    static_cast<int>(kLogPlayerColumn), oldPadded, newPadded);
+    const bool scores = ReplaceInLines(ctx.ui, ProgramFile(ctx.state, "DATA\\STAT_SCR.DAT"),
+                                       static_cast<int>(kScorePlayerColumn), oldPadded, newPadded);
+    return stats && log && scores;
+}
+
+}  // namespace vis
