@@ -49,15 +49,13 @@ bool EndGame(GameContext& ctx) {
     ctx.flags[Flag::kGameInProgress] = false;
     ctx.game.autoplayStop = true;
 
+    ctx.ui.RestorePointer();
     if (won) {
-        ctx.ui.RestorePointer();
         WaitTicks(ctx.ui, kPauseBeforeWinMs);
-        ctx.ui.ShowBusyPointer();  // balanced by the restore below
         ctx.ui.SetInputBlocked(true);
         PlaySoundEvent(ctx.ui, ctx.state, "Won", field::kSoundsGameWon);
         ctx.ui.RunWinningAnimation();
     }
-    ctx.ui.RestorePointer();
     if (ctx.game.closeAfterAnimation) {
         ctx.ui.SetInputBlocked(false);
         ctx.ui.CloseMainWindow();

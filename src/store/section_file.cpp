@@ -205,6 +205,13 @@ std::vector<std::string_view> SplitContentLines(std::string_view content) {
     return lines;
 }
 
+// Locates a section with the file closed again afterwards, as the writers
+// that follow reopen or replace it.
+std::optional<Section> LocateSectionOf(const std::filesystem::path& file, std::string_view section) {
+    BlockReader reader(file);
+    return LocateSection(reader, section);
+}
+
 bool Report(UiPort& ui, const std::filesystem::path& file, const ReplaceOutcome& outcome) {
     switch (outcome.result) {
         case ReplaceResult::kDone: return true;
@@ -304,11 +311,7 @@ std::vector<std::string> ReadSectionLines(const std::filesystem::path& file,
 
 bool RewriteSection(UiPort& ui, const std::filesystem::path& file, std::string_view section,
                     const KeyValues& pairs) {
-    std::optional<Section> located;
-    {
-        BlockReader reader(file);
-        located = LocateSection(reader, section);
-    }
+    const std::optional<Section> located = LocateSectionOf(file, section);
     if (!located) return AppendSection(ui, file, section, pairs);
     return ReplaceRange(ui, file, located->contentBegin, located->next,
                         PairLines(pairs) + std::string(kCrLf));
@@ -316,11 +319,7 @@ bool RewriteSection(UiPort& ui, const std::filesystem::path& file, std::string_v
 
 bool WriteSectionInPlace(UiPort& ui, const std::filesystem::path& file, std::string_view section,
                          const KeyValues& pairs) {
-    std::optional<Section> located;
-    {
-        BlockReader reader(file);
-        located = LocateSection(reader, section);
-    }
+    const std::optional<Section> located = LocateSectionOf(file, section);
     if (!located) return AppendSection(ui, file, section, pairs);
     const std::string lines = PairLines(pairs);
     bool hasLineEnd = true;
@@ -335,11 +334,7 @@ bool WriteSectionInPlace(UiPort& ui, const std::filesystem::path& file, std::str
 
 bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view section,
               std::string_view key, std::string_view value) {
-    std::optional<Section> located;
-    {
-        BlockReader reader(file);
-        located = LocateSection(reader, section);
-    }
+    const std::optional<Section> located = LocateSectionOf(file, section);
     if (!located) return AppendSection(ui, file, section, {{std::string(key), std::string(value)}});
     const std::string_view content = located->content;
     if (const auto line = FindKeyLine(content, key)) {
