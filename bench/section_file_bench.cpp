@@ -42,15 +42,19 @@ private:
     std::filesystem::path path_;
 };
 
-const std::string kLastSection = "Player " + std::to_string(kSections - 1) + "_Game " +
-                                 std::to_string((kSections - 1) % 200);
+const std::string kLastSection =
+    "Player " + std::to_string(kSections - 1) + "_Game " + std::to_string((kSections - 1) % 200);
 
 void BM_ReadKeyInLastSection(benchmark::State& state) {
     RecordFile file;
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file.Path()));
-    for (auto _ : state) benchmark::DoNotOptimize(vis::ReadKey(file.Path(), kLastSection, "Last", ""));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vis::ReadKey(file.Path(), kLastSection, "Last", ""));
 }
-BENCHMARK(BM_ReadKeyInLastSection)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReadKeyInLastSection)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 void BM_WriteKeyInPlaceInLastSection(benchmark::State& state) {
     RecordFile file;
@@ -58,9 +62,13 @@ void BM_WriteKeyInPlaceInLastSection(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         const std::string value = std::to_string(1000 + n++ % 9000);
-        if (!vis::WriteKey(ui, file.Path(), kLastSection, "Last", value)) state.SkipWithError("write failed");
+        if (!vis::WriteKey(ui, file.Path(), kLastSection, "Last", value))
+            state.SkipWithError("write failed");
     }
 }
-BENCHMARK(BM_WriteKeyInPlaceInLastSection)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WriteKeyInPlaceInLastSection)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace

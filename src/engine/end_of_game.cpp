@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kPauseBeforeWinMs = 200;
 
-bool IsMemoryFamily(int family) { return family >= 36 && family <= 39; }
+bool IsMemoryFamily(int family) {
+    return family >= 36 && family <= 39;
+}
 
 // Matches and misses of the memory games for their end dialog.
 void ShowMemorySummary(GameContext& ctx, bool won) {

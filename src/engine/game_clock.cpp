@@ -7,9 +7,13 @@ namespace vis {
 namespace {
 constexpr int kLastSecondOfDay = kSecondsPerDay - 1;
 
-int NowSeconds(GameContext& ctx) { return ctx.ui.Now().secondsOfDay; }
+int NowSeconds(GameContext& ctx) {
+    return ctx.ui.Now().secondsOfDay;
+}
 
-void Show(GameContext& ctx) { ctx.ui.ShowClock(ClockText(ctx.game.clockSeconds)); }
+void Show(GameContext& ctx) {
+    ctx.ui.ShowClock(ClockText(ctx.game.clockSeconds));
+}
 }  // namespace
 
 int ElapsedSince(int start, int now) {
@@ -20,10 +24,13 @@ int ElapsedSince(int start, int now) {
 std::string ClockText(int seconds) {
     if (seconds < 0) seconds = 0;
     const int hours = seconds / 3600;
-    return std::to_string(hours) + ":" + ZeroPad(seconds / 60 % 60, 2) + ":" + ZeroPad(seconds % 60, 2);
+    return std::to_string(hours) + ":" + ZeroPad(seconds / 60 % 60, 2) + ":" +
+           ZeroPad(seconds % 60, 2);
 }
 
-void StartClock(GameContext& ctx) { StartClockAt(ctx, 0); }
+void StartClock(GameContext& ctx) {
+    StartClockAt(ctx, 0);
+}
 
 void StartClockAt(GameContext& ctx, int elapsed) {
     if (elapsed < 0 || elapsed >= kSecondsPerDay) elapsed = 0;
@@ -51,11 +58,14 @@ void ResetClock(GameContext& ctx) {
 
 void ClockTick(GameContext& ctx) {
     if (!ctx.flags[Flag::kClockRunning]) return;
-    ctx.game.clockSeconds = ElapsedSince(static_cast<int>(ctx.flags.gameStartSeconds), NowSeconds(ctx));
+    ctx.game.clockSeconds =
+        ElapsedSince(static_cast<int>(ctx.flags.gameStartSeconds), NowSeconds(ctx));
     Show(ctx);
 }
 
-int ElapsedSeconds(const GameContext& ctx) { return ctx.game.clockSeconds; }
+int ElapsedSeconds(const GameContext& ctx) {
+    return ctx.game.clockSeconds;
+}
 
 void SetPaused(GameContext& ctx, bool paused) {
     if (paused) {
@@ -70,7 +80,8 @@ void SetPaused(GameContext& ctx, bool paused) {
     ctx.ui.EndPauseScreen();
     ctx.ui.RepaintTable();
     // start = now - (pause start - start): the pause does not count.
-    const int played = ElapsedSince(static_cast<int>(ctx.flags.gameStartSeconds), ctx.game.pauseStartSeconds);
+    const int played =
+        ElapsedSince(static_cast<int>(ctx.flags.gameStartSeconds), ctx.game.pauseStartSeconds);
     StartClockAt(ctx, played);
 }
 

@@ -25,7 +25,8 @@ bool OnlyGaps(std::string_view pile) {
 
 bool StandardComplete(const GameContext& ctx) {
     const bool gapGame = ctx.rules[rule::kFamily] == 4;
-    if (!ctx.piles.mazzo[kStockIndex].empty() || !ctx.piles.mazzo[kWasteIndex].empty()) return false;
+    if (!ctx.piles.mazzo[kStockIndex].empty() || !ctx.piles.mazzo[kWasteIndex].empty())
+        return false;
     for (const auto& reserve : ctx.piles.appogg)
         if (!reserve.empty()) return false;
     for (const auto& pile : ctx.piles.fila)
@@ -52,10 +53,13 @@ bool IsGameComplete(const GameContext& ctx) {
     const bool stockEmpty = ctx.piles.mazzo[kStockIndex].empty();
     const int target = ctx.rules[rule::kWinningScore];
     switch (ctx.rules[rule::kFamily]) {
-        case 9: return EveryTableauPile(ctx, [](std::string_view p) { return CardCount(p) > 0; });
+        case 9:
+            return EveryTableauPile(ctx, [](std::string_view p) { return CardCount(p) > 0; });
         case 21:
-        case 22: return stockEmpty && ctx.piles.fila[0].size() <= 12;
-        case 27: return EveryTableauPile(ctx, [](std::string_view p) { return CardCount(p) == 1; });
+        case 22:
+            return stockEmpty && ctx.piles.fila[0].size() <= 12;
+        case 27:
+            return EveryTableauPile(ctx, [](std::string_view p) { return CardCount(p) == 1; });
         case 31:
             return stockEmpty && EveryTableauPile(ctx, [](std::string_view p) {
                        return CardCount(p) == 1 && CardAt(p, 0) > 0 && RankOf(CardAt(p, 0)) == 1;
@@ -70,7 +74,8 @@ bool IsGameComplete(const GameContext& ctx) {
         case 39:
         case 40:
         case 42:
-        case 47: return ctx.state.GetInt(field::kScore) >= target;
+        case 47:
+            return ctx.state.GetInt(field::kScore) >= target;
         case 41:
             for (int i = 1; i < kDestPileCount; ++i)
                 if (!ctx.piles.dest[static_cast<std::size_t>(i)].empty()) return false;
@@ -79,14 +84,18 @@ bool IsGameComplete(const GameContext& ctx) {
             for (int i = 0; i < UsedTableauPiles(ctx); ++i)
                 if (ReadsNineDownToOne(ctx.piles.fila[static_cast<std::size_t>(i)])) return true;
             return false;
-        case 44: return TopCardsSum(ctx) == kTopCardsTarget;
+        case 44:
+            return TopCardsSum(ctx) == kTopCardsTarget;
         case 45: {
             int held = 0;
-            for (int i = 0; i < UsedTableauPiles(ctx); ++i) held += ctx.piles.fila[static_cast<std::size_t>(i)].empty() ? 0 : 1;
+            for (int i = 0; i < UsedTableauPiles(ctx); ++i)
+                held += ctx.piles.fila[static_cast<std::size_t>(i)].empty() ? 0 : 1;
             return held == 4;
         }
-        case 46: return ComputeScore(ctx) >= target;
-        default: return StandardComplete(ctx);
+        case 46:
+            return ComputeScore(ctx) >= target;
+        default:
+            return StandardComplete(ctx);
     }
 }
 

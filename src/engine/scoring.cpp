@@ -13,12 +13,18 @@ namespace {
 constexpr int kPointsPerCard = 5;
 constexpr int kMemoryDeck = 52;
 
-const std::string& Tableau(const GameContext& ctx, int i) { return ctx.piles.fila[static_cast<std::size_t>(i)]; }
+const std::string& Tableau(const GameContext& ctx, int i) {
+    return ctx.piles.fila[static_cast<std::size_t>(i)];
+}
 
 // The rank `steps` above `rank`, King followed by Ace.
-int RankPlus(int rank, int steps) { return (rank - 1 + steps) % 13 + 1; }
+int RankPlus(int rank, int steps) {
+    return (rank - 1 + steps) % 13 + 1;
+}
 
-bool IsTwin(CardNumber a, CardNumber b) { return a > 0 && b == a + 52; }
+bool IsTwin(CardNumber a, CardNumber b) {
+    return a > 0 && b == a + 52;
+}
 
 // Cards of one suit rising by one from the card at `from`.
 int SameSuitRunAbove(std::string_view pile, int from) {
@@ -26,7 +32,8 @@ int SameSuitRunAbove(std::string_view pile, int from) {
     for (int i = from + 1; i < CardCount(pile); ++i) {
         const CardNumber below = CardAt(pile, i - 1);
         const CardNumber card = CardAt(pile, i);
-        if (card <= 0 || SuitIndex(card) != SuitIndex(below) || RankOf(card) != RankOf(below) + 1) break;
+        if (card <= 0 || SuitIndex(card) != SuitIndex(below) || RankOf(card) != RankOf(below) + 1)
+            break;
         ++length;
     }
     return length;
@@ -37,7 +44,8 @@ int StandardScore(const GameContext& ctx) {
     int home = 0;
     for (const auto& pile : ctx.piles.dest) home += CardCount(pile);
     return kPointsPerCard * ctx.rules[rule::kScoreValueA] + kPointsPerCard * DiscardCount(ctx) -
-           ctx.rules[rule::kDeckSize] - kPointsPerCard * ctx.rules[rule::kJokerCount] + kPointsPerCard * home;
+           ctx.rules[rule::kDeckSize] - kPointsPerCard * ctx.rules[rule::kJokerCount] +
+           kPointsPerCard * home;
 }
 
 int TwosRunScore(const GameContext& ctx) {  // family 32
@@ -65,7 +73,9 @@ int MatchedPairsScore(const GameContext& ctx) {  // family 38
     bool allHeld = true;
     for (int i = 0; i < 10; ++i) {
         allHeld = allHeld && CardCount(Tableau(ctx, i)) > 0;
-        if (IsTwin(BottomCard(ctx.piles.dest[static_cast<std::size_t>(i)]), BottomCard(Tableau(ctx, i)))) ++pairs;
+        if (IsTwin(BottomCard(ctx.piles.dest[static_cast<std::size_t>(i)]),
+                   BottomCard(Tableau(ctx, i))))
+            ++pairs;
     }
     return -ctx.rules[rule::kDeckSize] + (allHeld ? 10 * pairs : 0);
 }
@@ -76,7 +86,8 @@ int ClockScore(const GameContext& ctx) {  // family 40
         const std::string& pile = Tableau(ctx, i);
         for (int p = 0; p < CardCount(pile); ++p) {
             const CardNumber card = CardAt(pile, p);
-            if (card > 0 && ctx.deck.IsFaceUp(card) && RankOf(card) == i + 1) score += kPointsPerCard;
+            if (card > 0 && ctx.deck.IsFaceUp(card) && RankOf(card) == i + 1)
+                score += kPointsPerCard;
         }
     }
     return score;
@@ -95,7 +106,8 @@ int RisingFromBottomScore(const GameContext& ctx) {  // family 42
         const std::string& pile = Tableau(ctx, i);
         const int bottomRank = RankOf(BottomCard(pile));
         for (int p = 0; p < CardCount(pile); ++p)
-            if (CardAt(pile, p) > 0 && RankOf(CardAt(pile, p)) == RankPlus(bottomRank, p)) score += kPointsPerCard;
+            if (CardAt(pile, p) > 0 && RankOf(CardAt(pile, p)) == RankPlus(bottomRank, p))
+                score += kPointsPerCard;
     }
     return score;
 }
@@ -141,36 +153,54 @@ int KingsOnPileThirteen(const GameContext& ctx) {
 
 }  // namespace
 
-int DiscardCount(const GameContext& ctx) { return CardCount(ctx.piles.mazzo[kSecondWasteIndex]); }
+int DiscardCount(const GameContext& ctx) {
+    return CardCount(ctx.piles.mazzo[kSecondWasteIndex]);
+}
 
 int ComputeScore(const GameContext& ctx) {
     const int cards = ctx.rules[rule::kDeckSize];
     const int attempts = ctx.game.attemptCounter;
     switch (ctx.rules[rule::kFamily]) {
-        case 9: return 0;
-        case 32: return TwosRunScore(ctx);
-        case 34: return OrderedBottomsScore(ctx);
-        case 35: return -cards + 10 * DiscardCount(ctx);
+        case 9:
+            return 0;
+        case 32:
+            return TwosRunScore(ctx);
+        case 34:
+            return OrderedBottomsScore(ctx);
+        case 35:
+            return -cards + 10 * DiscardCount(ctx);
         case 36: {
             const std::string& reserve = ctx.piles.appogg[0];
             int run = 0;
             for (int p = 0; p < CardCount(reserve); ++p) {
-                if (p > 0 && RankOf(CardAt(reserve, p)) != RankOf(CardAt(reserve, p - 1)) + 1) break;
+                if (p > 0 && RankOf(CardAt(reserve, p)) != RankOf(CardAt(reserve, p - 1)) + 1)
+                    break;
                 ++run;
             }
             return 15 * run - kMemoryDeck - attempts;
         }
-        case 37: return -kMemoryDeck - 2 * attempts + 10 * (DiscardCount(ctx) / 2);
-        case 38: return MatchedPairsScore(ctx);
-        case 39: return -kMemoryDeck - attempts + 7 * (DiscardCount(ctx) / 2);
-        case 40: return ClockScore(ctx);
-        case 41: return EmptyFoundationsScore(ctx);
-        case 42: return RisingFromBottomScore(ctx);
-        case 43: return NineDownScore(ctx);
-        case 44: return TopCardsSum(ctx) == kTopCardsTarget ? 150 : -cards;
-        case 46: return AceRunsInRowsScore(ctx);
-        case 47: return DiscardAllScore(ctx);
-        default: return StandardScore(ctx);
+        case 37:
+            return -kMemoryDeck - 2 * attempts + 10 * (DiscardCount(ctx) / 2);
+        case 38:
+            return MatchedPairsScore(ctx);
+        case 39:
+            return -kMemoryDeck - attempts + 7 * (DiscardCount(ctx) / 2);
+        case 40:
+            return ClockScore(ctx);
+        case 41:
+            return EmptyFoundationsScore(ctx);
+        case 42:
+            return RisingFromBottomScore(ctx);
+        case 43:
+            return NineDownScore(ctx);
+        case 44:
+            return TopCardsSum(ctx) == kTopCardsTarget ? 150 : -cards;
+        case 46:
+            return AceRunsInRowsScore(ctx);
+        case 47:
+            return DiscardAllScore(ctx);
+        default:
+            return StandardScore(ctx);
     }
 }
 

@@ -4,7 +4,9 @@
 
 namespace vis {
 
-std::string CardText(CardNumber card) { return ZeroPad(card, 3); }
+std::string CardText(CardNumber card) {
+    return ZeroPad(card, 3);
+}
 
 int SuitIndex(CardNumber card) {
     if (card > 52) card -= 52;
@@ -23,8 +25,12 @@ int RankOf(CardNumber card) {
     return -1;
 }
 
-int RankBelow(int rank) { return rank == 1 ? 13 : rank - 1; }
-int RankAbove(int rank) { return rank == 13 ? 1 : rank + 1; }
+int RankBelow(int rank) {
+    return rank == 1 ? 13 : rank - 1;
+}
+int RankAbove(int rank) {
+    return rank == 13 ? 1 : rank + 1;
+}
 
 bool IsRed(CardNumber card) {
     const int suit = SuitIndex(card);
@@ -34,11 +40,16 @@ bool IsRed(CardNumber card) {
 namespace {
 std::string RankWord(int rank) {
     switch (rank) {
-        case 1: return "A";
-        case 11: return "J";
-        case 12: return "Q";
-        case 13: return "K";
-        default: return ZeroPad(rank, 2);
+        case 1:
+            return "A";
+        case 11:
+            return "J";
+        case 12:
+            return "Q";
+        case 13:
+            return "K";
+        default:
+            return ZeroPad(rank, 2);
     }
 }
 }  // namespace

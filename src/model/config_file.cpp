@@ -111,8 +111,8 @@ std::string ReadPref(const std::filesystem::path& file, std::string_view section
     }
     const KeyLocation where = Locate(text, SplitLines(text), section, key);
     if (!where.keyLine) return std::string(fallback);
-    const std::string_view line =
-        std::string_view(text).substr(where.keyLine->begin, where.keyLine->end - where.keyLine->begin);
+    const std::string_view line = std::string_view(text).substr(
+        where.keyLine->begin, where.keyLine->end - where.keyLine->begin);
     return Trim(line.substr(line.find('=') + 1));
 }
 
@@ -154,8 +154,8 @@ void WritePref(const std::filesystem::path& file, std::string_view section, std:
         throw FileError("Unable to write to " + file.string());
 }
 
-void WritePrefInt(const std::filesystem::path& file, std::string_view section,
-                  std::string_view key, std::int32_t value) {
+void WritePrefInt(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                  std::int32_t value) {
     WritePref(file, section, key, std::to_string(value));
 }
 

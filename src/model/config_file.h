@@ -29,8 +29,8 @@ std::int32_t ReadPrefInt(const std::filesystem::path& file, std::string_view sec
 // Throws FileError("Unable to write to ...") when the file system refuses.
 void WritePref(const std::filesystem::path& file, std::string_view section, std::string_view key,
                std::string_view value);
-void WritePrefInt(const std::filesystem::path& file, std::string_view section,
-                  std::string_view key, std::int32_t value);
+void WritePrefInt(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                  std::int32_t value);
 
 // Shows `message` in the advice dialog unless [Show_Messages] `key` is "N";
 // when the player ticks "don't show again", writes that "N".

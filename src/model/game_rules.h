@@ -13,7 +13,8 @@ class GameRules {
 public:
     // Out-of-range indices read 0 and ignore writes.
     std::int16_t operator[](int index) const {
-        return index >= 0 && index < rule::kRuleCount ? values_[static_cast<std::size_t>(index)] : 0;
+        return index >= 0 && index < rule::kRuleCount ? values_[static_cast<std::size_t>(index)]
+                                                      : 0;
     }
     void Set(int index, int value) {
         if (index >= 0 && index < rule::kRuleCount)

@@ -8,10 +8,14 @@ namespace vis {
 
 int PileCount(PileList list) {
     switch (list) {
-        case PileList::Mazzo: return kMazzoPileCount;
-        case PileList::Dest: return kDestPileCount;
-        case PileList::Fila: return kFilaPileCount;
-        case PileList::Appogg: return kAppoggPileCount;
+        case PileList::Mazzo:
+            return kMazzoPileCount;
+        case PileList::Dest:
+            return kDestPileCount;
+        case PileList::Fila:
+            return kFilaPileCount;
+        case PileList::Appogg:
+            return kAppoggPileCount;
     }
     return 0;
 }
@@ -27,12 +31,15 @@ struct NumberedList {
 constexpr std::array<NumberedList, 3> kNumberedLists = {
     {{"Dest", PileList::Dest}, {"Fila", PileList::Fila}, {"Appogg", PileList::Appogg}}};
 
-bool InRange(PileRef pile) { return pile.index >= 0 && pile.index < PileCount(pile.list); }
+bool InRange(PileRef pile) {
+    return pile.index >= 0 && pile.index < PileCount(pile.list);
+}
 }  // namespace
 
 std::string PileKey(PileRef pile) {
     if (!InRange(pile)) return {};
-    if (pile.list == PileList::Mazzo) return std::string(kMazzoKeys[static_cast<std::size_t>(pile.index)]);
+    if (pile.list == PileList::Mazzo)
+        return std::string(kMazzoKeys[static_cast<std::size_t>(pile.index)]);
     for (const auto& numbered : kNumberedLists)
         if (numbered.list == pile.list)
             return std::string(numbered.word) + std::to_string(pile.index + 1);
@@ -65,10 +72,14 @@ const std::string& PileLists::Pile(PileRef pile) const {
     if (!InRange(pile)) return kNoPile;
     const auto i = static_cast<std::size_t>(pile.index);
     switch (pile.list) {
-        case PileList::Mazzo: return mazzo[i];
-        case PileList::Dest: return dest[i];
-        case PileList::Fila: return fila[i];
-        case PileList::Appogg: return appogg[i];
+        case PileList::Mazzo:
+            return mazzo[i];
+        case PileList::Dest:
+            return dest[i];
+        case PileList::Fila:
+            return fila[i];
+        case PileList::Appogg:
+            return appogg[i];
     }
     return kNoPile;
 }
@@ -90,7 +101,8 @@ void AppendCard(PileLists& piles, DeckTable& deck, PileRef pile, CardNumber card
 void TurnCards(DeckTable& deck, std::string_view pile, int count, char flag) {
     const int cards = CardCount(pile);
     if (count >= 1) {
-        for (int i = std::max(0, cards - count); i < cards; ++i) deck.SetCardFace(CardAt(pile, i), flag);
+        for (int i = std::max(0, cards - count); i < cards; ++i)
+            deck.SetCardFace(CardAt(pile, i), flag);
         return;
     }
     if (count < -3) return;
@@ -104,7 +116,9 @@ void TurnCards(DeckTable& deck, std::string_view pile, int count, char flag) {
     }
 }
 
-int CardCount(std::string_view pile) { return static_cast<int>(pile.size() / 3); }
+int CardCount(std::string_view pile) {
+    return static_cast<int>(pile.size() / 3);
+}
 
 CardNumber CardAt(std::string_view pile, int position) {
     if (position < 0 || position >= CardCount(pile)) return 0;
@@ -118,8 +132,12 @@ CardNumber CardAt(std::string_view pile, int position) {
     return 0;  // not a card text
 }
 
-CardNumber TopCard(std::string_view pile) { return CardAt(pile, CardCount(pile) - 1); }
-CardNumber BottomCard(std::string_view pile) { return CardAt(pile, 0); }
+CardNumber TopCard(std::string_view pile) {
+    return CardAt(pile, CardCount(pile) - 1);
+}
+CardNumber BottomCard(std::string_view pile) {
+    return CardAt(pile, 0);
+}
 
 std::vector<CardNumber> CardsOf(std::string_view pile) {
     std::vector<CardNumber> cards;

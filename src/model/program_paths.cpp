@@ -9,9 +9,8 @@ std::filesystem::path NativeRelativePath(std::string_view storedPath) {
     std::size_t start = 0;
     while (start <= storedPath.size()) {
         const std::size_t end = storedPath.find_first_of("\\/", start);
-        const std::string_view part = storedPath.substr(start, end == std::string_view::npos
-                                                                   ? std::string_view::npos
-                                                                   : end - start);
+        const std::string_view part = storedPath.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (!part.empty()) path /= std::string(part);
         if (end == std::string_view::npos) break;
         start = end + 1;

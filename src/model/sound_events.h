@@ -13,7 +13,8 @@ void PlaySoundEvent(UiPort& ui, const StateBlock& state, std::string_view name, 
 void PlaySoundWait(UiPort& ui, const StateBlock& state, std::string_view name, bool switchOn);
 void PlaySoundLoop(UiPort& ui, const StateBlock& state, std::string_view name, bool switchOn);
 // The event's switch read from its state field.
-void PlaySoundEvent(UiPort& ui, const StateBlock& state, std::string_view name, StateField eventSwitch);
+void PlaySoundEvent(UiPort& ui, const StateBlock& state, std::string_view name,
+                    StateField eventSwitch);
 void StopSound(UiPort& ui);
 
 }  // namespace vis

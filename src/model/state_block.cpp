@@ -59,6 +59,8 @@ void StateBlock::SetZeroPadded(StateField f, std::int64_t value) {
     Set(f, ZeroPad(value, f.length));
 }
 
-void StateBlock::SetDecimal(StateField f, std::int64_t value) { Set(f, std::to_string(value)); }
+void StateBlock::SetDecimal(StateField f, std::int64_t value) {
+    Set(f, std::to_string(value));
+}
 
 }  // namespace vis

@@ -9,8 +9,8 @@ std::string ZeroPad(std::int64_t value, int width) {
     if (width <= 0) return {};
     const bool negative = value < 0;
     // Work on the magnitude as unsigned so the most negative value is safe.
-    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value)
-                                       : static_cast<std::uint64_t>(value);
+    std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     std::string digits = std::to_string(magnitude);
     const std::size_t room = static_cast<std::size_t>(width) - (negative ? 1 : 0);
     if (digits.size() > room) return std::string(static_cast<std::size_t>(width), '*');
@@ -32,7 +32,9 @@ std::string TrimLeft(std::string_view text) {
     return std::string(text.substr(start));
 }
 
-std::string Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
+std::string Trim(std::string_view text) {
+    return TrimRight(TrimLeft(text));
+}
 
 std::string PadOrCut(std::string_view text, std::size_t length) {
     std::string out(text.substr(0, std::min(length, text.size())));
@@ -53,7 +55,9 @@ std::string ReplaceAt(std::string_view text, std::size_t offset, std::size_t cou
     return out;
 }
 
-std::string Repeat(char ch, std::size_t count) { return std::string(count, ch); }
+std::string Repeat(char ch, std::size_t count) {
+    return std::string(count, ch);
+}
 
 std::optional<std::int32_t> ParseInt(std::string_view text) {
     std::string trimmed = Trim(text);
@@ -76,7 +80,9 @@ std::int32_t ParseIntOr(std::string_view text, std::int32_t fallback) {
 }
 
 namespace {
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 }  // namespace
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {

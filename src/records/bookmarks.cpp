@@ -20,10 +20,12 @@ bool InsertBookmark(GameContext& ctx, int playingSeconds) {
     if (!ctx.ui.Confirm("Insert bookmark?")) return false;
     std::error_code ec;
     const fs::path file = CreateUniqueFile(fs::temp_directory_path(ec), kBookmarkPrefix);
-    if (file.empty() || ReplaceFileContent(file, SavedGameText(CaptureSavedGame(ctx, playingSeconds))).result !=
-                            ReplaceResult::kDone) {
+    if (file.empty() ||
+        ReplaceFileContent(file, SavedGameText(CaptureSavedGame(ctx, playingSeconds))).result !=
+            ReplaceResult::kDone) {
         RemoveFile(file.string());
-        throw FileError("Unable to write to " + (file.empty() ? std::string(kBookmarkPrefix) : file.string()));
+        throw FileError("Unable to write to " +
+                        (file.empty() ? std::string(kBookmarkPrefix) : file.string()));
     }
     // Only the newest bookmark can be reached: the one it replaces goes.
     RemoveFile(ctx.state.Get(field::kBookmarkPath));
@@ -52,7 +54,8 @@ bool GoToBookmark(GameContext& ctx, const std::function<void(GameContext&)>& los
     RestoreSnapshot(ctx, saved->position);
     ctx.history.undo = saved->undo;
     for (int i = 0; i < 16; ++i)
-        if (const auto& base = saved->bases[static_cast<std::size_t>(i)]) ctx.rules.Set(rule::kFoundationBase + i, *base);
+        if (const auto& base = saved->bases[static_cast<std::size_t>(i)])
+            ctx.rules.Set(rule::kFoundationBase + i, *base);
     ctx.ui.RepaintTable();
     if (lossCheck) lossCheck(ctx);
     return true;

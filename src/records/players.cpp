@@ -15,7 +15,9 @@ constexpr std::string_view kUsersSection = "Users";
 constexpr std::size_t kLogPlayerColumn = 82;    // 1-based, in STAT_LOG.DAT
 constexpr std::size_t kScorePlayerColumn = 39;  // 1-based, in STAT_SCR.DAT
 
-std::string UserKey(int number) { return "User" + ZeroPad(number, 3); }
+std::string UserKey(int number) {
+    return "User" + ZeroPad(number, 3);
+}
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return ToUpperAscii(a) < ToUpperAscii(b);
@@ -48,17 +50,20 @@ bool RenamePlayerInRecords(GameContext& ctx, std::string oldName, std::string ne
     BusyPointer busy(ctx.ui);
 
     bool inVersion = false;  // a player called "Version" must not touch the version line
-    const bool stats = RewriteLines(ctx.ui, ProgramFile(ctx.state, "DATA\\STAT.DAT"), [&](std::string& line) {
-        if (StartsWith(line, "[")) {
-            inVersion = line == "[Version]";
-            return false;
-        }
-        if (inVersion) return false;
-        const std::size_t eq = line.find('=');
-        if (eq == std::string::npos || line.compare(0, eq, oldName) != 0 || eq != oldName.size()) return false;
-        line.replace(0, eq, newName);
-        return true;
-    });
+    const bool stats =
+        RewriteLines(ctx.ui, ProgramFile(ctx.state, "DATA\\STAT.DAT"), [&](std::string& line) {
+            if (StartsWith(line, "[")) {
+                inVersion = line == "[Version]";
+                return false;
+            }
+            if (inVersion) return false;
+            const std::size_t eq = line.find('=');
+            if (eq == std::string::npos || line.compare(0, eq, oldName) != 0 ||
+                eq != oldName.size())
+                return false;
+            line.replace(0, eq, newName);
+            return true;
+        });
     const std::string oldPadded = PadOrCut(oldName, kPlayerNameLength);
     const std::string newPadded = PadOrCut(newName, kPlayerNameLength);
     const bool log = ReplaceInLines(ctx.ui, ProgramFile(ctx.state, "DATA\\STAT_LOG.DAT"),

@@ -28,7 +28,9 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-FileHandle Open(const fs::path& file, const char* mode) { return FileHandle(OpenFile(file, mode)); }
+FileHandle Open(const fs::path& file, const char* mode) {
+    return FileHandle(OpenFile(file, mode));
+}
 
 // Pushes the file's data to the disk, not only to the system's cache.
 bool SyncToDisk(std::FILE* f) {

@@ -121,7 +121,9 @@ constexpr int kWindowMargin = 150;
 
 }  // namespace
 
-std::span<const PreferenceKey> PreferenceKeys() { return kKeys; }
+std::span<const PreferenceKey> PreferenceKeys() {
+    return kKeys;
+}
 
 const PreferenceKey* FindPreferenceKey(std::string_view key) {
     for (const auto& entry : kKeys)
@@ -131,15 +133,18 @@ const PreferenceKey* FindPreferenceKey(std::string_view key) {
 
 std::string DefaultValue(const PreferenceKey& key, const DefaultContext& context) {
     switch (key.derived) {
-        case DerivedDefault::kNone: return std::string(key.defaultValue);
-        case DerivedDefault::kSameAsCardsAnimate: return context.cardsAnimate ? "Y" : "N";
+        case DerivedDefault::kNone:
+            return std::string(key.defaultValue);
+        case DerivedDefault::kSameAsCardsAnimate:
+            return context.cardsAnimate ? "Y" : "N";
         case DerivedDefault::kCardSetForColours:
             return context.screenColours <= kFewColours ? "3" : "1";
         case DerivedDefault::kScreenWidthMinus150:
             return std::to_string(context.screenWidth - kWindowMargin);
         case DerivedDefault::kScreenHeightMinus150:
             return std::to_string(context.screenHeight - kWindowMargin);
-        case DerivedDefault::kProgramDir: return context.programDir;
+        case DerivedDefault::kProgramDir:
+            return context.programDir;
     }
     return {};
 }

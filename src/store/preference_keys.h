@@ -18,11 +18,11 @@ enum class PrefType { kFlag, kInteger, kText };
 // Defaults that are not one fixed value.
 enum class DerivedDefault {
     kNone,
-    kSameAsCardsAnimate,     // Cards_Shadowed
-    kCardSetForColours,      // Card: 1, or 3 with 256 colours or fewer
-    kScreenWidthMinus150,    // MainWindowState_Width
-    kScreenHeightMinus150,   // MainWindowState_Height
-    kProgramDir,             // Dir_Save
+    kSameAsCardsAnimate,    // Cards_Shadowed
+    kCardSetForColours,     // Card: 1, or 3 with 256 colours or fewer
+    kScreenWidthMinus150,   // MainWindowState_Width
+    kScreenHeightMinus150,  // MainWindowState_Height
+    kProgramDir,            // Dir_Save
 };
 
 struct PreferenceKey {

@@ -41,7 +41,8 @@ public:
     std::string_view Read(std::int64_t offset, std::size_t count) {
         if (!file_ || offset >= size_) return {};
         if (buffer_.size() < count) buffer_.resize(count);
-        if (offset != position_ && std::fseek(file_.get(), static_cast<long>(offset), SEEK_SET) != 0)
+        if (offset != position_ &&
+            std::fseek(file_.get(), static_cast<long>(offset), SEEK_SET) != 0)
             return {};
         const std::size_t got = std::fread(buffer_.data(), 1, count, file_.get());
         position_ = offset + static_cast<std::int64_t>(got);
@@ -74,7 +75,8 @@ std::size_t FindText(std::string_view text, std::string_view needle, std::size_t
     while (from <= lastStart) {
         const void* hit = std::memchr(text.data() + from, needle.front(), lastStart - from + 1);
         if (!hit) break;
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+        const std::size_t at =
+            static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
         if (text.compare(at, needle.size(), needle) == 0) return at;
         from = at + 1;
     }
@@ -100,8 +102,8 @@ std::optional<std::int64_t> FindHeader(BlockReader& reader, std::string_view nam
             // Followed by "\n", "\r\n" or the end of the file.
             const std::string_view rest = block.substr(after);
             if (rest.size() < 2 && !lastBlock) continue;  // seen whole by the next block
-            const bool atLineEnd = rest.empty() || rest == "\r" || rest.front() == '\n' ||
-                                   StartsWith(rest, kCrLf);
+            const bool atLineEnd =
+                rest.empty() || rest == "\r" || rest.front() == '\n' || StartsWith(rest, kCrLf);
             if (atLineStart && atLineEnd) return start + static_cast<std::int64_t>(i);
         }
         if (lastBlock) break;
@@ -116,8 +118,10 @@ std::optional<Section> LocateSection(BlockReader& reader, std::string_view name)
     section.header = *header;
     std::int64_t pos = *header + static_cast<std::int64_t>(name.size()) + 2;
     const std::string_view afterHeader = reader.Read(pos, 2);
-    if (StartsWith(afterHeader, kCrLf)) pos += 2;
-    else if (StartsWith(afterHeader, "\n") || afterHeader == "\r") pos += 1;  // "\r" only at the end
+    if (StartsWith(afterHeader, kCrLf))
+        pos += 2;
+    else if (StartsWith(afterHeader, "\n") || afterHeader == "\r")
+        pos += 1;  // "\r" only at the end
     section.contentBegin = pos;
 
     std::string& content = section.content;
@@ -142,7 +146,8 @@ std::optional<Section> LocateSection(BlockReader& reader, std::string_view name)
         if (block.size() < kSectionContentBlockSize) break;
         searchFrom = content.size() - 1;
     }
-    section.contentEnd = section.next = section.contentBegin + static_cast<std::int64_t>(content.size());
+    section.contentEnd = section.next =
+        section.contentBegin + static_cast<std::int64_t>(content.size());
     return section;
 }
 
@@ -207,16 +212,22 @@ std::vector<std::string_view> SplitContentLines(std::string_view content) {
 
 // Locates a section with the file closed again afterwards, as the writers
 // that follow reopen or replace it.
-std::optional<Section> LocateSectionOf(const std::filesystem::path& file, std::string_view section) {
+std::optional<Section> LocateSectionOf(const std::filesystem::path& file,
+                                       std::string_view section) {
     BlockReader reader(file);
     return LocateSection(reader, section);
 }
 
 bool Report(UiPort& ui, const std::filesystem::path& file, const ReplaceOutcome& outcome) {
     switch (outcome.result) {
-        case ReplaceResult::kDone: return true;
-        case ReplaceResult::kTempNotCreated: ui.ShowMessage("Error creating temp file."); break;
-        case ReplaceResult::kWriteFailed: ui.ShowMessage("Write error on file"); break;
+        case ReplaceResult::kDone:
+            return true;
+        case ReplaceResult::kTempNotCreated:
+            ui.ShowMessage("Error creating temp file.");
+            break;
+        case ReplaceResult::kWriteFailed:
+            ui.ShowMessage("Write error on file");
+            break;
         case ReplaceResult::kRenameFailed:
             ui.ShowMessage("Error in renaming the file: " + outcome.tempFile.string() + "\r" +
                            "to:" + " " + file.string());
@@ -264,7 +275,8 @@ std::vector<std::string> ReadKeys(const std::filesystem::path& file, std::string
         for (std::size_t i = 0; i < keys.size() && left > 0; ++i) {
             if (found[i] || !StartsWith(line, keys[i])) continue;
             const std::size_t eq = line.find('=');
-            values[i] = eq == std::string_view::npos ? std::string() : std::string(line.substr(eq + 1));
+            values[i] =
+                eq == std::string_view::npos ? std::string() : std::string(line.substr(eq + 1));
             found[i] = true;
             --left;
         }
@@ -342,8 +354,10 @@ bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view se
         const std::size_t valueStart = *line + key.size() + 1;
         if (valueStart > lineEnd) {
             // The key alone on its line: give it its "=" and the value.
-            const std::int64_t at = located->contentBegin + static_cast<std::int64_t>(*line + key.size());
-            return ReplaceRange(ui, file, at, located->contentBegin + static_cast<std::int64_t>(lineEnd),
+            const std::int64_t at =
+                located->contentBegin + static_cast<std::int64_t>(*line + key.size());
+            return ReplaceRange(ui, file, at,
+                                located->contentBegin + static_cast<std::int64_t>(lineEnd),
                                 "=" + std::string(value));
         }
         {
@@ -368,8 +382,8 @@ bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view se
 
 bool AppendSection(UiPort& /*ui*/, const std::filesystem::path& file, std::string_view section,
                    const KeyValues& pairs) {
-    const std::string text =
-        std::string(kCrLf) + "[" + std::string(section) + "]" + std::string(kCrLf) + PairLines(pairs);
+    const std::string text = std::string(kCrLf) + "[" + std::string(section) + "]" +
+                             std::string(kCrLf) + PairLines(pairs);
     if (!AppendBytes(file, text)) throw FileError("Cannot open file " + file.string());
     return true;
 }
@@ -399,7 +413,8 @@ bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
     if (column < 1) return true;
     const std::size_t at = static_cast<std::size_t>(column - 1);
     return RewriteLines(ui, file, [&](std::string& line) {
-        if (line.size() < at + oldText.size() || std::string_view(line).substr(at, oldText.size()) != oldText)
+        if (line.size() < at + oldText.size() ||
+            std::string_view(line).substr(at, oldText.size()) != oldText)
             return false;
         line.replace(at, oldText.size(), newText);
         return true;

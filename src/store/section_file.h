@@ -7,8 +7,8 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>

@@ -28,8 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadKeys(file, "Version", {"Version", "V"}, {"", ""});
     const auto sections = ListSections(file);
     for (std::size_t i = 0; i < sections.size() && i < 8; ++i) {
-        Check(FindSection(file, sections[i]).has_value() || sections[i].find('\n') != std::string::npos ||
-              sections[i].find('[') != std::string::npos || sections[i].find(']') != std::string::npos ||
+        Check(FindSection(file, sections[i]).has_value() ||
+              sections[i].find('\n') != std::string::npos ||
+              sections[i].find('[') != std::string::npos ||
+              sections[i].find(']') != std::string::npos ||
               sections[i].find('\r') != std::string::npos);
         ReadSectionLines(file, sections[i]);
     }

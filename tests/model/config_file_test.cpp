@@ -45,11 +45,13 @@ TEST_F(ConfigFileTest, DamagedFilesGiveDefaults) {
 
 TEST_F(ConfigFileTest, WriteReplacesInPlaceAndKeepsEverythingElse) {
     const std::string before =
-        "; hand-written comment\r\n[Preference]\r\nCursor=10\r\nGame=1\r\n\r\n[Users]\r\nUser001=Ann\r\n";
+        "; hand-written "
+        "comment\r\n[Preference]\r\nCursor=10\r\nGame=1\r\n\r\n[Users]\r\nUser001=Ann\r\n";
     test::WriteFile(file, before);
     WritePref(file, "PREFERENCE", "cursor", "12");
     EXPECT_EQ(test::ReadFile(file),
-              "; hand-written comment\r\n[Preference]\r\nCursor=12\r\nGame=1\r\n\r\n[Users]\r\nUser001=Ann\r\n");
+              "; hand-written "
+              "comment\r\n[Preference]\r\nCursor=12\r\nGame=1\r\n\r\n[Users]\r\nUser001=Ann\r\n");
     EXPECT_EQ(ReadPrefInt(file, "Preference", "Cursor", 0), 12);
 }
 
@@ -87,7 +89,8 @@ TEST_F(ConfigFileTest, RefusedWriteReportsAndKeepsTheOldFile) {
         WritePref(dir / "DATA" / "CFG.DAT", "Preference", "Cursor", "4");
         FAIL() << "no error";
     } catch (const FileError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + (dir / "DATA" / "CFG.DAT").string());
+        EXPECT_EQ(std::string(e.what()),
+                  "Unable to write to " + (dir / "DATA" / "CFG.DAT").string());
     }
     EXPECT_EQ(test::ReadFile(dir / "DATA"), "old");
     EXPECT_EQ(test::FileNames(dir.Path()), std::vector<std::string>{"DATA"});  // no temp left
@@ -99,7 +102,8 @@ TEST_F(ConfigFileTest, AdviceIsShownUntilTheBoxIsTicked) {
     ui.QueueAnswer(true);
     ShowAdvice(ui, file, "Few colours.", "Screen_Under_256_Colors", 2);
     ShowAdvice(ui, file, "Few colours.", "Screen_Under_256_Colors", 2);
-    EXPECT_EQ(ui.Log(), (std::vector<std::string>{"advice 2: Few colours.", "advice 2: Few colours."}));
+    EXPECT_EQ(ui.Log(),
+              (std::vector<std::string>{"advice 2: Few colours.", "advice 2: Few colours."}));
     EXPECT_EQ(ReadPref(file, "Show_Messages", "Screen_Under_256_Colors", ""), "N");
 }
 

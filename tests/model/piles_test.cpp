@@ -17,8 +17,8 @@ TEST(PileKeyTest, KeysRoundTripAndBadKeysAreRefused) {
         }
     EXPECT_EQ(PileKey({PileList::Fila, 2}), "Fila3");
     EXPECT_EQ(PileKey({PileList::Mazzo, 2}), "Mazzo_Waste");
-    for (const char* bad : {"", "Fila", "Fila0", "Fila29", "Fila03", "Fila3x", "Dest17",
-                            "Appogg9", "Mazzo_", "fila3", "Appogg-1"})
+    for (const char* bad : {"", "Fila", "Fila0", "Fila29", "Fila03", "Fila3x", "Dest17", "Appogg9",
+                            "Mazzo_", "fila3", "Appogg-1"})
         EXPECT_FALSE(PileByKey(bad).has_value()) << bad;
 }
 
@@ -56,7 +56,7 @@ TEST(TurnCardsTest, EveryCountCode) {
         const char* faces;  // bottom to top, '1' up
     };
     const Case cases[] = {
-        {1, "00001"}, {2, "00011"}, {9, "11111"}, {-1, "10101"},
+        {1, "00001"},  {2, "00011"},  {9, "11111"}, {-1, "10101"},
         {-2, "01010"}, {-3, "10000"}, {0, "00000"}, {-4, "00000"},
     };
     for (const auto& c : cases) {

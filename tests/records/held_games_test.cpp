@@ -33,14 +33,17 @@ TEST_F(HeldGamesTest, NextHoldTakesTheFirstFreeNumberAndResumeStartsAtTheLowest)
 
 TEST_F(HeldGamesTest, AllNamesTakenRefusesWithoutOverwriting) {
     std::filesystem::create_directories(dir / "DATA");
-    for (int n = 1; n <= 99; ++n) test::WriteFile(HeldGamePath(ctx, n), "held " + std::to_string(n));
+    for (int n = 1; n <= 99; ++n)
+        test::WriteFile(HeldGamePath(ctx, n), "held " + std::to_string(n));
     EXPECT_FALSE(SaveHeldGame(ctx, 0));
     EXPECT_EQ(test::ReadFile(HeldGamePath(ctx, 99)), "held 99");
     EXPECT_EQ(ui.Messages().size(), 1u);
     EXPECT_FALSE(FindHeldGameFile(ctx) == std::nullopt);
 }
 
-TEST_F(HeldGamesTest, NothingHeldFindsNothing) { EXPECT_EQ(FindHeldGameFile(ctx), std::nullopt); }
+TEST_F(HeldGamesTest, NothingHeldFindsNothing) {
+    EXPECT_EQ(FindHeldGameFile(ctx), std::nullopt);
+}
 
 }  // namespace
 }  // namespace vis

@@ -33,21 +33,27 @@ TEST_F(PlayersTest, ListIsSortedAndCompactedWhenWritten) {
     EXPECT_EQ(ReadPref(cfg, "Users", "User001", "?"), "Adam");
     EXPECT_EQ(ReadPref(cfg, "Users", "User002", "?"), "bob");
     EXPECT_EQ(ReadPref(cfg, "Users", "User003", "?"), "zoe");
-    for (int n = 4; n <= 20; ++n) EXPECT_EQ(ReadPref(cfg, "Users", "User0" + std::string(n < 10 ? "0" : "") + std::to_string(n), "?"), "");
+    for (int n = 4; n <= 20; ++n)
+        EXPECT_EQ(ReadPref(cfg, "Users",
+                           "User0" + std::string(n < 10 ? "0" : "") + std::to_string(n), "?"),
+                  "");
 }
 
 TEST_F(PlayersTest, RenameCarriesOnlyThatPlayersRecords) {
     test::WriteFile(Data("STAT.DAT"),
-                    "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=rec1\r\nAnna=rec2\r\n\r\n[0002]\r\nAnn=rec3\r\n");
+                    "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=rec1\r\nAnna=rec2\r\n\r\n[0002]"
+                    "\r\nAnn=rec3\r\n");
     const std::string logLine = std::string(81, 'x') + "Ann" + std::string(27, ' ') + "tail";
     const std::string otherLog = std::string(81, 'x') + "Annabel" + std::string(23, ' ') + "tail";
     test::WriteFile(Data("STAT_LOG.DAT"), logLine + "\r\n" + otherLog + "\r\n");
-    const std::string scoreLine = "01=" + std::string(35, 's') + "Ann" + std::string(27, ' ') + "rest";
+    const std::string scoreLine =
+        "01=" + std::string(35, 's') + "Ann" + std::string(27, ' ') + "rest";
     test::WriteFile(Data("STAT_SCR.DAT"), "[0001]\r\n" + scoreLine + "\r\n");
 
     ASSERT_TRUE(RenamePlayerInRecords(ctx, "Ann  ", "Bea"));
     EXPECT_EQ(test::ReadFile(Data("STAT.DAT")),
-              "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nBea=rec1\r\nAnna=rec2\r\n\r\n[0002]\r\nBea=rec3\r\n");
+              "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nBea=rec1\r\nAnna=rec2\r\n\r\n[0002]"
+              "\r\nBea=rec3\r\n");
     EXPECT_EQ(test::ReadFile(Data("STAT_LOG.DAT")),
               std::string(81, 'x') + "Bea" + std::string(27, ' ') + "tail\r\n" + otherLog + "\r\n");
     EXPECT_EQ(test::ReadFile(Data("STAT_SCR.DAT")),

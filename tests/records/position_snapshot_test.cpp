@@ -36,8 +36,8 @@ TEST_F(SnapshotTest, TakeAndRestoreRoundTrip) {
 
 TEST_F(SnapshotTest, SelectionGamesKeepFoundationOneEmpty) {
     ctx.piles.dest[0] = "014";
-    for (auto [selection, family, kept] : {std::tuple{0, 0, true}, {5, 0, false}, {0, 3, false},
-                                           {0, 4, false}, {0, 5, true}}) {
+    for (auto [selection, family, kept] :
+         {std::tuple{0, 0, true}, {5, 0, false}, {0, 3, false}, {0, 4, false}, {0, 5, true}}) {
         ctx.rules.Set(rule::kSelectionGame, selection);
         ctx.rules.Set(rule::kFamily, family);
         EXPECT_EQ(TakeSnapshot(ctx)[3].empty(), !kept) << selection << " " << family;
@@ -52,8 +52,8 @@ TEST_F(SnapshotTest, MalformedSnapshotsChangeNothing) {
         s[static_cast<std::size_t>(line)] = std::move(text);
         return s;
     };
-    for (const auto& bad : {PositionSnapshot(54), withLine(5, "001"), withLine(5, "0a11"),
-                            withLine(5, "1091")}) {
+    for (const auto& bad :
+         {PositionSnapshot(54), withLine(5, "001"), withLine(5, "0a11"), withLine(5, "1091")}) {
         EXPECT_FALSE(RestoreSnapshot(ctx, bad));
         EXPECT_EQ(ctx.piles.fila[0], "001");
     }

@@ -90,15 +90,15 @@ TEST_F(SavedGameTest, DamagedFilesAreRefused) {
     };
     const std::string cases[] = {
         "",
-        good.substr(0, good.size() / 3),                          // truncated
-        with(0, lines[0].substr(0, 90)),                          // short line 0
+        good.substr(0, good.size() / 3),                                   // truncated
+        with(0, lines[0].substr(0, 90)),                                   // short line 0
         with(0, lines[0].substr(0, 83) + "abcdef" + lines[0].substr(89)),  // score
-        with(0, "[X-0303]" + lines[0].substr(8)),                 // marker
-        with(20, "0011001"),                                      // card line length
-        with(20, "1091"),                                         // not a card
-        with(70, "[UNDO - Something]"),                           // unknown section line
-        join(std::vector<std::string>(lines.begin(), lines.end() - 30)),  // history cut short
-        with(lines.size() - 1, ",003x,"),                         // log
+        with(0, "[X-0303]" + lines[0].substr(8)),                          // marker
+        with(20, "0011001"),                                               // card line length
+        with(20, "1091"),                                                  // not a card
+        with(70, "[UNDO - Something]"),                                    // unknown section line
+        join(std::vector<std::string>(lines.begin(), lines.end() - 30)),   // history cut short
+        with(lines.size() - 1, ",003x,"),                                  // log
     };
     for (const auto& text : cases) {
         std::string error;
@@ -107,7 +107,8 @@ TEST_F(SavedGameTest, DamagedFilesAreRefused) {
     }
     // Base pairs that are not numbers are only skipped.
     std::string error;
-    const auto saved = ParseSavedGame(with(1, lines[1].substr(0, 66) + "xx" + lines[1].substr(68)), error);
+    const auto saved =
+        ParseSavedGame(with(1, lines[1].substr(0, 66) + "xx" + lines[1].substr(68)), error);
     ASSERT_TRUE(saved.has_value());
     EXPECT_FALSE(saved->bases[0].has_value());
     EXPECT_EQ(saved->bases[1], 0);
@@ -120,10 +121,10 @@ TEST_F(SavedGameTest, ConvertsFilesOfOlderVersions) {
     old.push_back("[S-0300]" + SavedGameLines(CaptureSavedGame(ctx, 10))[0].substr(8));
     old.push_back(std::string(66, ' ') + std::string(24, '0'));
     old.insert(old.end(), 10, "");
-    old.insert(old.end(), {"0011", "", ""});                    // stock group, lines 12-14
-    for (int i = 0; i < 8; ++i) old.push_back(i == 0 ? "0141" : "");  // foundations, 15-22
+    old.insert(old.end(), {"0011", "", ""});                           // stock group, lines 12-14
+    for (int i = 0; i < 8; ++i) old.push_back(i == 0 ? "0141" : "");   // foundations, 15-22
     for (int i = 0; i < 20; ++i) old.push_back(i == 0 ? "0521" : "");  // tableau, 23-42
-    for (int i = 0; i < 8; ++i) old.push_back("");              // reserves, 43-50
+    for (int i = 0; i < 8; ++i) old.push_back("");                     // reserves, 43-50
     for (const char* header : {"[UNDO - Stock]", "[UNDO - Foundations]", "[UNDO - Piles]",
                                "[UNDO - Reserves]", "[UNDO - Log]"})
         old.push_back(header);

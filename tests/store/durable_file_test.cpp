@@ -35,7 +35,8 @@ TEST(DurableFileTest, ReplacesARangeStreamingTheRest) {
 TEST(DurableFileTest, FailuresLeaveTheOldStateAlone) {
     test::TempDir dir;
     // No folder to create the temporary file in.
-    EXPECT_EQ(ReplaceFileContent(dir / "none" / "a.dat", "x").result, ReplaceResult::kTempNotCreated);
+    EXPECT_EQ(ReplaceFileContent(dir / "none" / "a.dat", "x").result,
+              ReplaceResult::kTempNotCreated);
     // The name is taken by a folder that holds something: the rename fails,
     // the folder survives and the temporary file is removed.
     std::filesystem::create_directories(dir / "taken" / "inner");

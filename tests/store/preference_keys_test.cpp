@@ -16,7 +16,8 @@ TEST(PreferenceKeysTest, EveryMirroredFieldBelongsToOneKeyAndFitsIt) {
             EXPECT_EQ(key.field->length, 1) << key.key;
         }
         if (key.derived == DerivedDefault::kNone) {
-            EXPECT_LE(key.defaultValue.size(), static_cast<std::size_t>(key.field->length)) << key.key;
+            EXPECT_LE(key.defaultValue.size(), static_cast<std::size_t>(key.field->length))
+                << key.key;
         }
     }
     // The per-event sound switches and the other preference mirrors.
@@ -40,11 +41,18 @@ TEST(PreferenceKeysTest, LookupIgnoresCaseAndDerivedDefaultsFollowTheirSource) {
         const char* expected;
     };
     const Case cases[] = {
-        {"Cards_Shadowed", "N"},   {"Card", "3"},           {"MainWindowState_Width", "1130"},
-        {"MainWindowState_Height", "874"}, {"Dir_Save", "/opt/vistrane/"}, {"Background_Col", "-2147483633"},
-        {"Game_name", "Freecell"}, {"Winning_Animations", "(Random)"}, {"Undo_Enabled", "0"},
+        {"Cards_Shadowed", "N"},
+        {"Card", "3"},
+        {"MainWindowState_Width", "1130"},
+        {"MainWindowState_Height", "874"},
+        {"Dir_Save", "/opt/vistrane/"},
+        {"Background_Col", "-2147483633"},
+        {"Game_name", "Freecell"},
+        {"Winning_Animations", "(Random)"},
+        {"Undo_Enabled", "0"},
     };
-    for (const auto& c : cases) EXPECT_EQ(DefaultValue(*FindPreferenceKey(c.key), context), c.expected) << c.key;
+    for (const auto& c : cases)
+        EXPECT_EQ(DefaultValue(*FindPreferenceKey(c.key), context), c.expected) << c.key;
 }
 
 }  // namespace

@@ -61,9 +61,9 @@ TEST_F(SectionFileTest, ReadsSectionsLongerThanOneContentBlock) {
 
 TEST_F(SectionFileTest, ReadKeyPrefersALaterLineAndMatchesPrefixes) {
     Write("[S]\r\nGame_Name=Klondike  \r\nGame=7\r\nOther=1\r\n\r\n[T]\r\nGame=9\r\n");
-    EXPECT_EQ(ReadKey(file, "S", "Game", "?"), "7");            // later line wins over the first
+    EXPECT_EQ(ReadKey(file, "S", "Game", "?"), "7");              // later line wins over the first
     EXPECT_EQ(ReadKey(file, "S", "Game_Name", "?"), "Klondike");  // trailing blanks removed
-    EXPECT_EQ(ReadKey(file, "S", "Oth", "?"), "r=1");           // prefix: "e" taken as "="
+    EXPECT_EQ(ReadKey(file, "S", "Oth", "?"), "r=1");             // prefix: "e" taken as "="
     EXPECT_EQ(ReadKey(file, "S", "Missing", "?"), "?");
     EXPECT_EQ(ReadKey(file, "T", "Game", "?"), "9");
     EXPECT_EQ(ReadKey(file, "U", "Game", "?"), "?");
@@ -142,7 +142,8 @@ TEST_F(SectionFileTest, WriteSectionInPlaceNeverSpillsIntoTheNextSection) {
     // Longer records than before: rewritten, not written over "[B]".
     ASSERT_TRUE(WriteSectionInPlace(ui, file, "A", {{"Game", "9"}, {"Name", "Eve"}, {"Won", "1"}}));
     EXPECT_EQ(ReadKey(file, "B", "x", "?"), "1");
-    EXPECT_EQ(ReadSectionLines(file, "A"), (std::vector<std::string>{"Game=9", "Name=Eve", "Won=1"}));
+    EXPECT_EQ(ReadSectionLines(file, "A"),
+              (std::vector<std::string>{"Game=9", "Name=Eve", "Won=1"}));
     ASSERT_TRUE(WriteSectionInPlace(ui, file, "New", {{"k", "v"}}));
     EXPECT_EQ(ReadKey(file, "New", "k", "?"), "v");
 }
