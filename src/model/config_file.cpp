@@ -19,7 +19,7 @@ struct Line {
     std::size_t next;
 };
 
-std::vector<Line> SplitLines(std::string_view text) {
+std::vector<Line> LineSpans(std::string_view text) {
     std::vector<Line> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -109,7 +109,7 @@ std::string ReadPref(const std::filesystem::path& file, std::string_view section
     } catch (const FileError&) {
         return std::string(fallback);  // reads never fail
     }
-    const KeyLocation where = Locate(text, SplitLines(text), section, key);
+    const KeyLocation where = Locate(text, LineSpans(text), section, key);
     if (!where.keyLine) return std::string(fallback);
     const std::string_view line = std::string_view(text).substr(
         where.keyLine->begin, where.keyLine->end - where.keyLine->begin);
@@ -130,7 +130,7 @@ void WritePref(const std::filesystem::path& file, std::string_view section, std:
         throw FileError("Unable to write to " + file.string());
     }
     const std::string_view eol = LineEndOf(text);
-    const KeyLocation where = Locate(text, SplitLines(text), section, key);
+    const KeyLocation where = Locate(text, LineSpans(text), section, key);
     std::string updated;
     if (where.keyLine) {
         // Keep the key as it is written and everything around the line.

@@ -39,6 +39,32 @@ public:
     void RunWinningAnimation() override { log_.push_back("winning animation"); }
     void ShowGameWonDialog() override { log_.push_back("game won dialog"); }
     void CloseMainWindow() override { log_.push_back("close main window"); }
+    void RepaintPile(PileRef pile, const std::string& oldText, const std::string& newText) override;
+    void RepaintStockSpot() override { log_.push_back("stock spot"); }
+    void ShowStockPressed() override { log_.push_back("stock pressed"); }
+    void ShowStockRedealMark() override { log_.push_back("stock redeal mark"); }
+    void LiftCard(CardNumber card, PileRef pile, int slot) override;
+    void SlideCard(CardNumber card, PileRef from, int fromSlot, PileRef to, int toSlot) override;
+    void ShowCardTurnedUp(CardNumber card, PileRef pile, int slot, bool lifted) override;
+    void HighlightFoundation(int foundation) override;
+    void ShowPileLabel(int tableauPile, const std::string& text, bool bold) override;
+    void ReloadCardImages() override { log_.push_back("reload card images"); }
+    std::string TimeSeparator() override { return timeSeparator_; }
+    void ShowHiScores(bool fromMenu, int row, const std::string& message, int game) override;
+    void SetTimeSeparator(std::string separator) { timeSeparator_ = std::move(separator); }
+    int ScreenWidth() override { return screenWidth_; }
+    void ShowHelpTopic(const std::string& windowType, int topic) override;
+    void ShowCustomGameHelp(const CustomGameHelp& help) override;
+    void SetScreenWidth(int width) { screenWidth_ = width; }
+    void UpdateCaption() override { log_.push_back("caption"); }
+    void RepaintMainWindow() override { log_.push_back("repaint main window"); }
+    void SetCommandGroupEnabled(CommandGroup group, bool enabled) override;
+    bool IsCommandGroupEnabled(CommandGroup group) override;
+    void PickRandomPresentation() override { log_.push_back("random presentation"); }
+    void PaintBackground() override { log_.push_back("paint background"); }
+    void AnimateDeal() override { log_.push_back("animate deal"); }
+    void PaintEmptyTable() override { log_.push_back("paint empty table"); }
+    void UpdateScrollBar() override { log_.push_back("update scroll bar"); }
 
     void SetNow(ClockReading now) { now_ = now; }
     const std::string& ScoreShown() const { return score_; }
@@ -71,6 +97,9 @@ private:
     std::string score_;
     std::string clock_;
     bool inputBlocked_ = false;
+    std::string timeSeparator_ = ":";
+    int screenWidth_ = 1024;
+    std::map<CommandGroup, bool> commandGroups_;
 };
 
 }  // namespace vis

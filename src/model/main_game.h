@@ -2,9 +2,13 @@
 // drawing and play. Each concern keeps its values in its own member.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "view/geometry/table_layout.h"
 
 namespace vis {
 
@@ -42,6 +46,21 @@ struct MainGame {
     bool autoplayStop = false;
     // The card being dragged, 0 when none.
     int draggedCard = 0;
+    // Pile origins, card and fan sizes, scrolling: the geometry of the table.
+    TableLayout layout;
+    // Set while the pointer holds down an empty stock: the redeal waits for
+    // the release over the stock spot.
+    bool stockPressed = false;
+    // The lifted block is one card (its height equals the card height); the
+    // move rules let only single cards go where runs may not.
+    bool singleCardMove = true;
+    // The top card of the run last measured by `RunWithinLimit`, 0 when
+    // none: a run is never dropped back onto its own top card.
+    int liftedRunTop = 0;
+    // The process's random generator, seeded from the clock at start-up.
+    // Deals never depend on it; it picks new deal numbers and the like.
+    std::mt19937 random{static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count())};
 };
 
 }  // namespace vis

@@ -103,4 +103,17 @@ std::string ToUpperAscii(std::string_view text) {
     return out;
 }
 
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t newline = text.find('\n');
+        std::string_view line = text.substr(0, newline);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        if (newline == std::string_view::npos) break;
+        text.remove_prefix(newline + 1);
+    }
+    return lines;
+}
+
 }  // namespace vis

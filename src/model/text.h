@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vis {
 
@@ -37,5 +38,9 @@ std::int32_t ParseIntOr(std::string_view text, std::int32_t fallback);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 bool StartsWith(std::string_view text, std::string_view prefix);
 std::string ToUpperAscii(std::string_view text);
+
+// The lines of a text without their line ends ("\r\n", "\n", or a "\r"
+// at the very end); a last line end opens no further line.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 }  // namespace vis

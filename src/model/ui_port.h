@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "model/piles.h"
 #include "model/ui_commands.h"
 
 namespace vis {
+
+struct CustomGameHelp;
 
 // A moment of the wall clock.
 struct ClockReading {
@@ -20,6 +23,19 @@ struct ClockReading {
 // How a sound plays: asynchronously, to its end before going on, or
 // repeating until stopped or replaced.
 enum class SoundMode { kEvent, kWait, kLoop };
+
+// Commands the core enables and disables together, each with its toolbar
+// buttons.
+enum class CommandGroup {
+    // The buttons New, Restart, Save, Undo, Redo, Autoplay, Rules; the menu items "&New game",
+    // "&Restart game", "S&elect a game number...", "&Quit game", "&Save...", "Insert &bookmark",
+    // "Go &to bookmark", "&Undo", "&Redo", "P&ause", "Au&toplay", "&Demo", "Customize &rules...",
+    // "&Rules".
+    kGame,
+    kCustomize,  // "Customize..."
+    kAutoplay,   // "Au&toplay" and both Autoplay buttons (with the disabled glyph)
+    kSaving,  // "&Save...", the Save buttons, "Insert &bookmark", "&Hold and exit...", undo, redo
+};
 
 class UiPort {
 public:
@@ -77,6 +93,56 @@ public:
     virtual void RunWinningAnimation() = 0;
     virtual void ShowGameWonDialog() = 0;
     virtual void CloseMainWindow() = 0;
+    // Redraws a pile whose text changed from `oldText` to `newText`.
+    virtual void RepaintPile(PileRef pile, const std::string& oldText,
+                             const std::string& newText) = 0;
+    // Draws the stock spot as it stands: its back, its top card or its empty mark.
+    virtual void RepaintStockSpot() = 0;
+    // Draws the stock spot pressed down while the pointer holds it.
+    virtual void ShowStockPressed() = 0;
+    // Draws the redeal symbol on the stock spot once the waste has gone back.
+    virtual void ShowStockRedealMark() = 0;
+    // Shows a card raised off its place by the shadow margin, its pile redrawn without it.
+    virtual void LiftCard(CardNumber card, PileRef pile, int slot) = 0;
+    // Slides a card (a face-down one as its back) from one card place to another.
+    virtual void SlideCard(CardNumber card, PileRef from, int fromSlot, PileRef to, int toSlot) = 0;
+    // Draws a card just turned face up in its place; `lifted` raises it first, then lets it settle.
+    virtual void ShowCardTurnedUp(CardNumber card, PileRef pile, int slot, bool lifted) = 0;
+    // Redraws the completion mark of a foundation.
+    virtual void HighlightFoundation(int foundation) = 0;
+    // The label above a tableau pile; empty text clears it.
+    virtual void ShowPileLabel(int tableauPile, const std::string& text, bool bold) = 0;
+    // Reloads the card, mark and effect pictures and the card back for the card size in force.
+    virtual void ReloadCardImages() = 0;
+    // The locale's time separator, as used in the record files' times of day.
+    virtual std::string TimeSeparator() = 0;
+    // The Hi-Scores dialog: `game` < 0 the current one, `row` selected, `message` as caption.
+    virtual void ShowHiScores(bool fromMenu, int row, const std::string& message, int game) = 0;
+    // The width of the screen in pixels.
+    virtual int ScreenWidth() = 0;
+    // Opens a help topic in the help window of the type given ("rules", "proc").
+    virtual void ShowHelpTopic(const std::string& windowType, int topic) = 0;
+    // The modal help dialog of a customized game.
+    virtual void ShowCustomGameHelp(const CustomGameHelp& help) = 0;
+    // The window caption from the game name, the player and the deal number.
+    virtual void UpdateCaption() = 0;
+    // Repaints the main window as it stands, e.g. once a message box has gone.
+    virtual void RepaintMainWindow() = 0;
+    // Enables or disables a group of commands with their toolbar buttons.
+    virtual void SetCommandGroupEnabled(CommandGroup group, bool enabled) = 0;
+    // Whether a group is enabled; for the game commands, as the New button shows.
+    virtual bool IsCommandGroupEnabled(CommandGroup group) = 0;
+    // New random background, card faces and back, as the options ask, for this deal only.
+    virtual void PickRandomPresentation() = 0;
+    // Paints the table background into the off-screen table picture.
+    virtual void PaintBackground() = 0;
+    // Shows the freshly dealt table card by card from the stock.
+    virtual void AnimateDeal() = 0;
+    // Paints the empty table background on the window and off screen.
+    virtual void PaintEmptyTable() = 0;
+    // Brings the vertical scroll bar in line with the table extent after a card
+    // landed lower than anything painted before.
+    virtual void UpdateScrollBar() = 0;
 };
 
 // Waits `ms` milliseconds on the tick counter without handling events.

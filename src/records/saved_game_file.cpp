@@ -207,17 +207,8 @@ std::string SavedGameText(const SavedGame& saved) {
 }
 
 std::vector<std::string> SplitFileLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
-        if (end == std::string::npos) end = text.size();
-        if (end > start && text[end - 1] == '\r') --end;
-        lines.push_back(text.substr(start, end - start));
-        start = next;
-    }
-    return lines;
+    const std::vector<std::string_view> views = SplitLines(text);
+    return std::vector<std::string>(views.begin(), views.end());
 }
 
 void ReadHistorySections(const std::vector<std::string>& lines, HistorySide& side) {

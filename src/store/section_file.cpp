@@ -218,27 +218,9 @@ std::optional<Section> LocateSectionOf(const std::filesystem::path& file,
     return LocateSection(reader, section);
 }
 
-bool Report(UiPort& ui, const std::filesystem::path& file, const ReplaceOutcome& outcome) {
-    switch (outcome.result) {
-        case ReplaceResult::kDone:
-            return true;
-        case ReplaceResult::kTempNotCreated:
-            ui.ShowMessage("Error creating temp file.");
-            break;
-        case ReplaceResult::kWriteFailed:
-            ui.ShowMessage("Write error on file");
-            break;
-        case ReplaceResult::kRenameFailed:
-            ui.ShowMessage("Error in renaming the file: " + outcome.tempFile.string() + "\r" +
-                           "to:" + " " + file.string());
-            break;
-    }
-    return false;
-}
-
 bool ReplaceRange(UiPort& ui, const std::filesystem::path& file, std::int64_t begin,
                   std::int64_t end, std::string_view bytes) {
-    return Report(ui, file, ReplaceFileRange(file, begin, end, bytes));
+    return ReportReplace(ui, file, ReplaceFileRange(file, begin, end, bytes));
 }
 
 }  // namespace
@@ -405,7 +387,7 @@ bool RewriteLines(UiPort& ui, const std::filesystem::path& file,
         out.append(text, end, next - end);
         pos = next;
     }
-    return !changed || Report(ui, file, ReplaceFileContent(file, out));
+    return !changed || ReportReplace(ui, file, ReplaceFileContent(file, out));
 }
 
 bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
@@ -430,6 +412,24 @@ void EnsureVersionedFile(const std::filesystem::path& file) {
     if (FileExists(file)) return;
     if (!AppendBytes(file, "[Version]\r\nVersion=0300\r\n"))
         throw FileError("Cannot open file " + file.string());
+}
+
+bool ReportReplace(UiPort& ui, const std::filesystem::path& file, const ReplaceOutcome& outcome) {
+    switch (outcome.result) {
+        case ReplaceResult::kDone:
+            return true;
+        case ReplaceResult::kTempNotCreated:
+            ui.ShowMessage("Error creating temp file.");
+            break;
+        case ReplaceResult::kWriteFailed:
+            ui.ShowMessage("Write error on file");
+            break;
+        case ReplaceResult::kRenameFailed:
+            ui.ShowMessage("Error in renaming the file: " + outcome.tempFile.string() + "\r" +
+                           "to:" + " " + file.string());
+            break;
+    }
+    return false;
 }
 
 }  // namespace vis

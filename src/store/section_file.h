@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "model/ui_port.h"
+#include "store/durable_file.h"
 
 namespace vis {
 
@@ -73,6 +74,10 @@ bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
 // when it changed the line; the file is rewritten only when some line changed.
 bool RewriteLines(UiPort& ui, const std::filesystem::path& file,
                   const std::function<bool(std::string& line)>& change);
+
+// Reports a failed replacement with the library's messages; true when it
+// succeeded.
+bool ReportReplace(UiPort& ui, const std::filesystem::path& file, const ReplaceOutcome& outcome);
 
 void EnsureFile(const std::filesystem::path& file);
 // A new file starts with "[Version]" and "Version=0300".

@@ -64,7 +64,8 @@ TEST_F(EndOfGameTest, FamilyScores) {
     };
     for (const auto& c : cases) {
         ctx.piles.Clear();
-        for (const auto& [pile, text] : c.tableau) ctx.piles.fila[static_cast<std::size_t>(pile)] = text;
+        for (const auto& [pile, text] : c.tableau)
+            ctx.piles.fila[static_cast<std::size_t>(pile)] = text;
         ctx.piles.mazzo[kSecondWasteIndex] = c.discard;
         Family(c.family);
         EXPECT_EQ(ComputeScore(ctx), c.expected) << "family " << c.family;

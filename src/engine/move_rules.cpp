@@ -1,0 +1,186 @@
+#include "engine/move_rules.h"
+
+#include "engine/building_codes.h"
+#include "engine/building_rules.h"
+#include "engine/rank_relations.h"
+#include "engine/run_rules.h"
+#include "engine/table_queries.h"
+#include "model/rule_index.h"
+#include "records/move_log.h"
+
+namespace vis {
+
+namespace {
+
+constexpr int kFamilyDropGate = 23;
+constexpr int kFamilyFaceDownBuilds = 40;
+constexpr int kDropsPerGateOpening = 20;
+
+constexpr int kCodeQueenOpens = 10;
+constexpr int kCodeUnlimitedLength = 20;
+constexpr int kCodeTurningAtThirteen = 29;
+constexpr int kCodeSuitLedFromTableau = 22;
+constexpr int kCodeSingleCardsOnly = 34;
+constexpr int kMostCardsUnderCode20 = 52;
+
+bool IsSingleCardMove(const GameContext& ctx) {
+    return ctx.game.singleCardMove;
+}
+
+// In the drop-gate family, tableau cards go home only while the waste is
+// empty or the drops onto the tableau have just reached a multiple of 20.
+bool DropGateOpen(const GameContext& ctx, CardNumber card) {
+    if (ctx.rules[rule::kFamily] != kFamilyDropGate) return true;
+    if (!IsTableauLocation(CardLocation(ctx, card))) return true;
+    if (ctx.piles.mazzo[kWasteIndex].empty()) return true;
+    return CountLogEvents(ctx.history.undo.log, kEventTableauDrop) % kDropsPerGateOpening == 0;
+}
+
+// Code 22: a card may go home only while a tableau pile shows a higher card
+// of its suit, or the Ace of its suit.
+bool SuitLedFromTableau(const GameContext& ctx, CardNumber card) {
+    if (RankOf(card) == kAce) return false;
+    for (int k = 0; k < UsedTableauPiles(ctx); ++k) {
+        const CardNumber top = TopCardOrAbsent(ctx.piles.fila[static_cast<std::size_t>(k)]);
+        if (top < 1 || !SameSuit(top, card)) continue;
+        if (RankOf(top) > RankOf(card) || RankOf(top) == kAce) return true;
+    }
+    return false;
+}
+
+bool ReserveIndexValid(int index) {
+    return index >= 0 && index < kAppoggPileCount;
+}
+
+}  // namespace
+
+bool CanBuildOn(const GameContext& ctx, const BuildQuery& query) {
+    if (query.top == query.card) return false;
+    const BuildSituation situation(ctx, query);
+    if (const std::optional<bool> verdict = StockWasteRestriction(situation)) return *verdict;
+    return BuildingCodeAccepts(situation);
+}
+
+bool CanPlayToFoundation(const GameContext& ctx, CardNumber card, int index) {
+    if (index < 0 || index >= kDestPileCount) return false;
+    if (!DropGateOpen(ctx, card)) return false;
+    if (!IsSingleCardMove(ctx)) return false;
+    const std::string& pile = ctx.piles.dest[static_cast<std::size_t>(index)];
+    const int code = ctx.rules[rule::kFoundationBuilding + index];
+    if (code == kCodeQueenOpens) return RankOf(card) == kQueen && pile.empty();
+    if (code == kCodeSuitLedFromTableau) return SuitLedFromTableau(ctx, card);
+    const int cards = CardCount(pile);
+    const bool lengthFree = code == kCodeUnlimitedLength || code == kCodeTurningAtThirteen;
+    if (!lengthFree && cards >= ctx.rules[rule::kFoundationMaxCards]) return false;
+    if (code == kCodeUnlimitedLength && cards >= kMostCardsUnderCode20) return false;
+    const int base = ctx.rules[rule::kFoundationBase + index];
+    return CanBuildOn(ctx, {
+                               .top = TopCardOrAbsent(pile),
+                               .card = card,
+                               .emptyRule = base,
+                               .baseRank = base,
+                               .direction = ctx.rules[rule::kFoundationDirection + index],
+                               .buildingCode = code,
+                               .toFoundation = true,
+                               .wraps = true,
+                               .index = index,
+                               .fromWrapper = true,
+                           });
+}
+
+bool CanPlayToTableau(GameContext& ctx, CardNumber card, int index) {
+    if (index < 0 || index >= kFilaPileCount) return false;
+    const std::string& pile = ctx.piles.fila[static_cast<std::size_t>(index)];
+    const CardNumber top = TopCardOrAbsent(pile);
+    if (top >= 1 && !ctx.deck.IsFaceUp(top) && ctx.rules[rule::kFamily] != kFamilyFaceDownBuilds)
+        return false;
+    const int mostCards = ctx.rules[rule::kTableauMaxCards];
+    if (mostCards != -1 && CardCount(pile) >= mostCards) return false;
+    const int code = ctx.rules[rule::kTableauBuilding + index];
+    const bool accepted =
+        CanBuildOn(ctx, {
+                            .top = top,
+                            .card = card,
+                            .emptyRule = ctx.rules[rule::kTableauEmpty + index],
+                            .baseRank = ctx.rules[rule::kFoundationBase],
+                            .direction = ctx.rules[rule::kTableauDirection + index],
+                            .buildingCode = code,
+                            .toFoundation = false,
+                            .wraps = ctx.rules[rule::kTableauWrap + index] > 0,
+                            .index = index,
+                            .fromWrapper = true,
+                        });
+    if (!accepted) return false;
+    const bool single = IsSingleCardMove(ctx);
+    if (code == kCodeSingleCardsOnly && !pile.empty() && !single) return false;
+    if (!single) {
+        if (ctx.rules[rule::kRunCheck] != 0 && !RunFollowsRules(ctx, card, index)) return false;
+        if (ctx.rules[rule::kMoveUnitLimit] == -5 && pile.empty() &&
+            !RunWithinLimit(ctx, card, true))
+            return false;
+    }
+    // A run is never dropped back onto its own top card.
+    return pile.empty() || top != ctx.game.liftedRunTop;
+}
+
+bool CanPlayToReserve(const GameContext& ctx, CardNumber card, int index) {
+    if (!ReserveIndexValid(index)) return false;
+    const std::string& pile = ctx.piles.appogg[static_cast<std::size_t>(index)];
+    const bool single = IsSingleCardMove(ctx);
+    const bool singleIntoEmpty = single && pile.empty();
+    // Rules 8 and 13 cap the first reserve, whichever reserve receives.
+    const int cardsInFirst = CardCount(ctx.piles.appogg[0]);
+    switch (ctx.rules[rule::kReserveRule + index]) {
+        case 4:
+            return false;
+        case 8:
+            return single && RankOf(card) == kKing && cardsInFirst < 3;
+        case 12:
+            return true;
+        case 13:
+            return single && cardsInFirst < 5;
+        case 85:
+            return card == TopCardOrAbsent(ctx.piles.mazzo[kWasteIndex]);
+        case 88:
+            return singleIntoEmpty && RankOf(card) == kJack;
+        case 89:
+            return singleIntoEmpty && RankOf(card) == kQueen;
+        case 90:
+            return singleIntoEmpty && RankOf(card) == kKing;
+        case 9:
+            return singleIntoEmpty && IsCourtCard(card);
+        case 81:
+            return singleIntoEmpty && CanBuildOn(ctx, {
+                                                          .top = -1,
+                                                          .card = card,
+                                                          .emptyRule = -1,
+                                                          .baseRank = -1,
+                                                          .direction = 0,
+                                                          .buildingCode = 81,
+                                                          .toFoundation = false,
+                                                          .wraps = false,
+                                                          .index = index,
+                                                          .fromWrapper = true,
+                                                      });
+        default:
+            return singleIntoEmpty;  // a free cell
+    }
+}
+
+bool CanPlayToPile(GameContext& ctx, CardNumber card, std::string_view pileName) {
+    const std::optional<PileRef> pile = PileByKey(pileName);
+    if (!pile) return false;
+    switch (pile->list) {
+        case PileList::Dest:
+            return CanPlayToFoundation(ctx, card, pile->index);
+        case PileList::Fila:
+            return CanPlayToTableau(ctx, card, pile->index);
+        case PileList::Appogg:
+            return CanPlayToReserve(ctx, card, pile->index);
+        case PileList::Mazzo:
+            return false;
+    }
+    return false;
+}
+
+}  // namespace vis
