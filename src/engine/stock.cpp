@@ -1,0 +1,283 @@
+#include "engine/stock.h"
+
+#include "engine/card_location.h"
+#include "engine/end_of_game.h"
+#include "engine/game_completion.h"
+#include "engine/gathering_redeal.h"
+#include "engine/move_execution.h"
+#include "engine/table_queries.h"
+#include "model/rule_index.h"
+#include "model/sound_events.h"
+#include "model/text.h"
+#include "records/move_log.h"
+
+namespace vis {
+
+namespace {
+
+constexpr PileRef kStock{PileList::Mazzo, kStockIndex};
+constexpr PileRef kWaste{PileList::Mazzo, kWasteIndex};
+constexpr PileRef kSecondWaste{PileList::Mazzo, kSecondWasteIndex};
+
+constexpr int kUnlimitedPasses = -1;
+constexpr int kGatherOnEveryPress = 6;
+constexpr int kSelectionStockFamily = 4;
+constexpr int kCountedDealsFamily = 28;
+// Games that discard from the tableau end when a press empties the table.
+constexpr int kDiscardFamily = 2;
+constexpr int kRankDiscardFamily = 15;
+
+// Stock-press actions chosen by the first tableau pile's and the first
+// reserve's deal codes.
+constexpr int kDealToTableau = 1;
+constexpr int kDealToFullTableau = 2;
+constexpr int kDealFourRounds = 8;
+constexpr int kDealToReserves = 1;
+constexpr int kDealReservesOrLastRow = 3;
+constexpr int kDealReservesInTurn = 4;
+constexpr int kDealReservesFaceDown = 5;
+constexpr int kCardsForLastRow = 8;
+constexpr int kDealsPerTurn = 3;
+constexpr int kRoundsOfFour = 4;
+
+constexpr int kDealPauseMs = 10;
+constexpr int kRedealPauseMs = 100;
+
+std::string& Pile(GameContext& ctx, PileRef pile) {
+    return ctx.piles.Pile(pile);
+}
+
+bool GatheringDue(const GameContext& ctx) {
+    const int type = ctx.rules[rule::kGatheringRedeal];
+    return type > 0 && PassesRemain(ctx) &&
+           (ctx.piles.mazzo[kStockIndex].empty() || type == kGatherOnEveryPress);
+}
+
+void RedealGathered(GameContext& ctx) {
+    const bool stockWasEmpty = ctx.piles.mazzo[kStockIndex].empty();
+    PushSnapshot(ctx, HistoryDirection::kUndo);
+    ++ctx.game.passNumber;
+    GatheringRedeal(ctx);
+    // Undoing a step that refills an empty stock already takes the pass
+    // back; marking it too would take it back twice.
+    if (!stockWasEmpty || ctx.piles.mazzo[kStockIndex].empty()) MarkStepEvent(ctx, kEventRedeal);
+}
+
+// The waste goes back to the stock, its bottom card on top.
+void TurnWasteOver(GameContext& ctx) {
+    ++ctx.game.passNumber;
+    PushSnapshot(ctx, HistoryDirection::kUndo);
+    Pile(ctx, kStock).clear();
+    const bool animate = ctx.state.Get(field::kRedealAnimation) != "N";
+    if (animate)
+        PlaySoundLoop(ctx.ui, ctx.state, "Redeal", ctx.state.GetFlag(field::kSoundsRedeal));
+    else
+        PlaySoundWait(ctx.ui, ctx.state, "Red_no_a",
+                      ctx.state.GetFlag(field::kSoundsRedealWithoutAnimation));
+    const char face = ctx.rules[rule::kStockFaceDown] != 0 ? kFaceDown : kFaceUp;
+    std::string& waste = Pile(ctx, kWaste);
+    const std::string before = waste;
+    while (!waste.empty()) {
+        const CardNumber card = TopCard(waste);
+        const int slot = CardCount(waste) - 1;
+        waste.resize(waste.size() - 3);
+        AppendCard(ctx.piles, ctx.deck, kStock, card, face);
+        if (animate) ctx.ui.SlideCard(card, kWaste, slot, kStock, CardCount(Pile(ctx, kStock)) - 1);
+    }
+    ctx.ui.RepaintPile(kWaste, before, waste);
+    ctx.ui.ShowStockRedealMark();
+    WaitTicks(ctx.ui, kRedealPauseMs);
+    StopSound(ctx.ui);
+}
+
+// The card that comes round again first leaves the selection.
+void DropRedealtCardFromSelection(GameContext& ctx) {
+    std::string& selection = ctx.piles.dest[0];
+    if (selection.empty()) return;
+    const int slot = FindCard(selection, BottomCard(Pile(ctx, kStock)));
+    if (slot < 0) return;
+    selection.erase(static_cast<std::size_t>(slot) * 3, 3);
+    ctx.ui.RepaintTable();
+}
+
+bool DealFromStock(GameContext& ctx, PileRef target) {
+    const int perDeal = ctx.rules[rule::kCardsPerPress];
+    std::string& stock = Pile(ctx, kStock);
+    if (stock.empty() || perDeal < 1) return false;
+    PushSnapshot(ctx, HistoryDirection::kUndo);
+    const std::string before = Pile(ctx, target);
+    const bool animate = ctx.state.Get(field::kCardsAnimate) != "N";
+    for (int n = 0; n < perDeal && !stock.empty(); ++n) {
+        const CardNumber card = TopCard(stock);
+        const int slot = CardCount(stock) - 1;
+        stock.resize(stock.size() - 3);
+        AppendCard(ctx.piles, ctx.deck, target, card, kFaceUp);
+        ctx.ui.RepaintStockSpot();
+        if (animate) {
+            ctx.ui.LiftCard(card, kStock, slot);
+            WaitTicks(ctx.ui, kDealPauseMs);
+            ctx.ui.SlideCard(card, kStock, slot, target, CardCount(Pile(ctx, target)) - 1);
+        }
+    }
+    ctx.ui.RepaintPile(target, before, Pile(ctx, target));
+    PlaySoundEvent(ctx.ui, ctx.state, "Stock", field::kSoundsStock);
+    ctx.flags[Flag::kGameWon] = IsGameComplete(ctx);
+    if (ctx.rules[rule::kFamily] == kCountedDealsFamily) {
+        ++ctx.game.dealCounter;
+        MarkStepEvent(ctx, kEventReserveDeal);
+    }
+    return true;
+}
+
+int LastTableauDealCode(const GameContext& ctx) {
+    const int piles = UsedTableauPiles(ctx);
+    return piles > 0 ? ctx.rules[rule::kTableauStockDeal + piles - 1] : 0;
+}
+
+int LastReserveDealCode(const GameContext& ctx) {
+    const int reserves = UsedReserves(ctx);
+    return reserves > 0 ? ctx.rules[rule::kReserveStockDeal + reserves - 1] : 0;
+}
+
+bool AnyTableauPileEmpty(const GameContext& ctx) {
+    for (int i = 0; i < UsedTableauPiles(ctx); ++i)
+        if (ctx.piles.fila[static_cast<std::size_t>(i)].empty()) return true;
+    return false;
+}
+
+// Three cards to the first two reserves in turn, one undo step that counts
+// as a reserve deal.
+void DealReservesInTurn(GameContext& ctx, PlayHooks& hooks) {
+    ++ctx.game.dealCounter;
+    const std::string reserve = ctx.game.dealCounter % 2 != 0 ? "Add_Reserve_1" : "Add_Reserve_2";
+    const int stepsBefore = UndoStepCount(ctx);
+    for (int n = 0; n < kDealsPerTurn && !ctx.piles.mazzo[kStockIndex].empty(); ++n)
+        ExecuteMove(ctx, hooks, 0, reserve);
+    const int added = UndoStepCount(ctx) - stepsBefore;
+    if (added > 1) DropSecondNewestLines(ctx, added - 1);
+    if (added > 0) MarkStepEvent(ctx, kEventReserveDeal);
+}
+
+void DealFourRounds(GameContext& ctx, PlayHooks& hooks) {
+    const int stepsBefore = UndoStepCount(ctx);
+    for (int round = 0; round < kRoundsOfFour; ++round)
+        for (int i = 0; i < UsedTableauPiles(ctx) && !ctx.piles.mazzo[kStockIndex].empty(); ++i)
+            ExecuteMove(ctx, hooks, 0, "Add_Tableau_" + ZeroPad(i + 1, 2));
+    MergeStepsIntoOne(ctx, stepsBefore);
+}
+
+// A press in a game without a waste: the first action that applies.
+void PressStockWithoutWaste(GameContext& ctx, PlayHooks& hooks) {
+    const GameRules& rules = ctx.rules;
+    const int type = rules[rule::kGatheringRedeal];
+    const bool stockEmpty = ctx.piles.mazzo[kStockIndex].empty();
+    const int tableauAction = rules[rule::kTableauStockDeal];
+    const int reserveAction = rules[rule::kReserveStockDeal];
+
+    if ((type > 0 && stockEmpty) || type == kGatherOnEveryPress) {
+        ExecuteMove(ctx, hooks, 0, "Mazzo_Redeal");
+    } else if (tableauAction == kDealToTableau || LastTableauDealCode(ctx) == kDealToTableau) {
+        const int stepsBefore = UndoStepCount(ctx);
+        ExecuteMove(ctx, hooks, 0, "Add_Tableaus");
+        if (reserveAction == kDealReservesFaceDown) ExecuteMove(ctx, hooks, 0, "Add_Reserves");
+        MergeStepsIntoOne(ctx, stepsBefore);
+    } else if (tableauAction == kDealToFullTableau ||
+               LastTableauDealCode(ctx) == kDealToFullTableau) {
+        if (AnyTableauPileEmpty(ctx))
+            ctx.ui.ShowMessage(std::string(kGapsBeforeDealingMessage));
+        else
+            ExecuteMove(ctx, hooks, 0, "Add_Tableaus");
+    } else if (reserveAction == kDealToReserves || LastReserveDealCode(ctx) == kDealToReserves) {
+        ExecuteMove(ctx, hooks, 0, "Add_Reserves");
+    } else if (reserveAction == kDealReservesOrLastRow) {
+        if (CardCount(ctx.piles.mazzo[kStockIndex]) == kCardsForLastRow) {
+            ExecuteMove(ctx, hooks, 0, "Add_Tableaus_Last");
+        } else {
+            ExecuteMove(ctx, hooks, 0, "Add_Reserves");
+            ExecuteMove(ctx, hooks, 0, "Add_Reserves");
+        }
+    } else if (reserveAction == kDealReservesInTurn) {
+        if (!stockEmpty) DealReservesInTurn(ctx, hooks);
+    } else if (tableauAction == kDealFourRounds) {
+        DealFourRounds(ctx, hooks);
+    } else if (rules[rule::kExtraStockArrangement] != 0) {
+        // A game with a second waste deals to it.
+        ExecuteMove(ctx, hooks, 0, "Mazzo_Waste");
+    }
+}
+
+}  // namespace
+
+bool PassesRemain(const GameContext& ctx) {
+    const int passes = ctx.rules[rule::kPasses];
+    return passes == kUnlimitedPasses || passes > ctx.game.passNumber;
+}
+
+void PressStock(GameContext& ctx, PlayHooks& hooks, CardNumber topCard) {
+    if (ctx.rules[rule::kSelectionGame] != 0) {
+        hooks.PressStockInSelectionGame(ctx);
+        return;
+    }
+    const int family = ctx.rules[rule::kFamily];
+    if (family == kSelectionStockFamily && !ctx.piles.mazzo[kStockIndex].empty() &&
+        !ctx.piles.dest[0].empty()) {
+        hooks.SelectCard(ctx, topCard);
+        return;
+    }
+    if (ctx.rules[rule::kHasWaste] == 1) {
+        const bool waitsForWaste =
+            ctx.rules[rule::kStockWaitsForWaste] == 1 && !ctx.piles.mazzo[kWasteIndex].empty();
+        if (!waitsForWaste) ExecuteMove(ctx, hooks, 0, "Mazzo_Vis");
+    } else {
+        PressStockWithoutWaste(ctx, hooks);
+    }
+    if ((family == kDiscardFamily || family == kRankDiscardFamily) && ctx.flags[Flag::kGameWon])
+        EndGame(ctx);
+}
+
+void MarkStockPressed(GameContext& ctx) {
+    ctx.game.stockPressed = true;
+    ctx.ui.ShowStockPressed();
+}
+
+void ReleaseStock(GameContext& ctx, PlayHooks& hooks) {
+    if (!ctx.game.stockPressed) return;
+    ctx.ui.RepaintStockSpot();
+    ExecuteMove(ctx, hooks, 0, "Mazzo_Vis");
+    ctx.game.stockPressed = false;
+}
+
+void CancelStockPress(GameContext& ctx) {
+    if (!ctx.game.stockPressed) return;
+    ctx.ui.RepaintStockSpot();
+    ctx.game.stockPressed = false;
+}
+
+bool RunStockOperation(GameContext& ctx, std::string_view target) {
+    if (GatheringDue(ctx)) {
+        if (!ctx.game.stockPressed) {
+            MarkStockPressed(ctx);
+            return false;
+        }
+        ctx.game.stockPressed = false;
+        RedealGathered(ctx);
+        return true;
+    }
+    const bool toWaste = target == "Mazzo_Vis";
+    if (toWaste && ctx.piles.mazzo[kStockIndex].empty() &&
+        CardCount(ctx.piles.mazzo[kWasteIndex]) > 1 && PassesRemain(ctx)) {
+        if (!ctx.game.stockPressed) {
+            MarkStockPressed(ctx);
+            return false;
+        }
+        ctx.game.stockPressed = false;
+        TurnWasteOver(ctx);
+        if (ctx.rules[rule::kFamily] == kSelectionStockFamily) DropRedealtCardFromSelection(ctx);
+        return true;
+    }
+    if (toWaste) return DealFromStock(ctx, kWaste);
+    if (target == "Mazzo_Waste") return DealFromStock(ctx, kSecondWaste);
+    return false;
+}
+
+}  // namespace vis

@@ -1,0 +1,33 @@
+// The stock: what a press deals, turning the waste back over, the passes
+// allowed, and the press-and-release of an empty stock that redeals.
+#pragma once
+
+#include <string_view>
+
+#include "engine/play_hooks.h"
+#include "model/game_context.h"
+
+namespace vis {
+
+inline constexpr std::string_view kGapsBeforeDealingMessage =
+    "Fill in any gaps in the tableau before dealing.";
+
+// Whether the stock may be turned over (or gathered) once more.
+bool PassesRemain(const GameContext& ctx);
+
+// A left press on the stock spot; `topCard` is the stock's top card or 0.
+void PressStock(GameContext& ctx, PlayHooks& hooks, CardNumber topCard);
+
+// An empty stock redeals only at the release over it: the press marks it.
+void MarkStockPressed(GameContext& ctx);
+// The release over a pressed stock: the prepared redeal happens now.
+void ReleaseStock(GameContext& ctx, PlayHooks& hooks);
+// The pointer left the pressed stock: nothing is redealt.
+void CancelStockPress(GameContext& ctx);
+
+// The "Mazzo..." targets of the move executor: a gathering redeal, turning
+// the waste over ("Mazzo_Vis" only), or dealing to the waste ("Mazzo_Vis")
+// or the second waste ("Mazzo_Waste"). True when cards moved.
+bool RunStockOperation(GameContext& ctx, std::string_view target);
+
+}  // namespace vis
