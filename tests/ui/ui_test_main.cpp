@@ -1,0 +1,11 @@
+// Runs the Qt-side tests inside a GUI application without a screen.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

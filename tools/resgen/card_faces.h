@@ -1,0 +1,22 @@
+// Card faces: the index, the pips, the aces and the face sheets of a set.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <string>
+
+#include "app/resource_names.h"
+#include "face_styles.h"
+
+namespace vis {
+
+// One card, `size` pixels, with cut corners and its border. Rank 1-13.
+QImage DrawCardFace(const FaceStyle& style, const CardSize& size, int suitIndex, int rank);
+
+// Ace to king of one suit, five to a row.
+QImage DrawFaceSheet(const FaceStyle& style, const CardSize& size, int suitIndex);
+
+// The rank as the index shows it: A, 2 to 10, J, Q, K.
+std::string RankIndexText(int rank);
+
+}  // namespace vis
