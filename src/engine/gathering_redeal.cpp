@@ -24,8 +24,6 @@ constexpr int kFillEachPileA = 1;
 constexpr int kFillEachPileB = 6;
 
 constexpr int kRowPositions = 13;
-// Piles whose bottom card stays when the bottom cards go to the waste.
-constexpr std::array<int, 8> kKeptBottoms = {0, 6, 7, 13, 14, 20, 21, 27};
 
 std::string& Pile(GameContext& ctx, PileRef pile) {
     return ctx.piles.Pile(pile);
@@ -163,7 +161,7 @@ void RedealAroundLeadingRuns(GameContext& ctx) {
 void BottomCardsToWaste(GameContext& ctx, PileRef into) {
     const int kept = CardCount(Pile(ctx, into));
     for (int i = 0; i < UsedTableauPiles(ctx); ++i) {
-        if (std::find(kKeptBottoms.begin(), kKeptBottoms.end(), i) != kKeptBottoms.end()) continue;
+        if (IsRowEndPile(i)) continue;  // their bottom card stays
         if (!Pile(ctx, Tableau(i)).empty()) CollectCard(ctx, Tableau(i), 0, into, std::nullopt);
     }
     PlaceOnPile(ctx, into, ReorderGathered(TakeGathered(ctx, into, kept)), kFaceUp);

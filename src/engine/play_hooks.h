@@ -4,6 +4,8 @@
 // each can be replaced in tests.
 #pragma once
 
+#include <string_view>
+
 #include "model/cards.h"
 #include "model/game_context.h"
 
@@ -42,6 +44,28 @@ public:
     // cards: foundation cards face up again, pairs counted and marked,
     // score, end of game.
     virtual void FinishMemoryGame(GameContext& ctx) = 0;
+
+    // Presses on the table that the pairing, memory and gap games handle
+    // themselves; the defaults do nothing. `key` is the pile key under the
+    // pointer (empty when none), `card` the card there (0 when none).
+    // A press in a game with a selection family.
+    virtual void PressInSelectionGame(GameContext& ctx, std::string_view key, CardNumber card,
+                                      bool rightButton);
+    // A press that selects cards on the tableau (the pairing families).
+    virtual void SelectOnTableau(GameContext& ctx, std::string_view key, CardNumber card);
+    // A left press on tableau pile `tableau` of a memory game.
+    virtual void PressInMemoryGame(GameContext& ctx, CardNumber card, int tableau, int slot);
+    // A right press in a gap game: `card` goes to the first gap that takes
+    // it; true when it moved.
+    virtual bool SendToFirstGap(GameContext& ctx, CardNumber card);
+    // A drop onto one card place of a tableau whose every card is its own
+    // target; true when it moved.
+    virtual bool DropOnCardPlace(GameContext& ctx, CardNumber card, int tableau, int slot);
+    // A drop in the game whose cards lie in one row, onto `target`; true
+    // when it moved.
+    virtual bool DropInCardRow(GameContext& ctx, CardNumber card, CardNumber target);
+    // Refreshes the counter label of the games that count drops.
+    virtual void ShowDropCounter(GameContext& ctx);
 };
 
 // Harmless stand-ins: autoplay off, no gap filling, and the special games

@@ -1,5 +1,7 @@
 #include "model/headless_ui.h"
 
+#include <algorithm>
+
 #include "model/rules_help.h"
 #include "model/text.h"
 
@@ -147,9 +149,79 @@ void HeadlessUi::SetCommandGroupEnabled(CommandGroup group, bool enabled) {
                    (enabled ? " on" : " off"));
 }
 
+namespace {
+std::string PointText(Point p) {
+    return std::to_string(p.x) + "," + std::to_string(p.y);
+}
+}  // namespace
+
+void HeadlessUi::BeginDrag(PileRef pile, int slot, int cardCount) {
+    log_.push_back("begin drag " + CardPlace(pile, slot) + " x" + std::to_string(cardCount));
+}
+
+void HeadlessUi::MoveDragBlock(Point topLeft) {
+    log_.push_back("drag block at " + PointText(topLeft));
+}
+
+void HeadlessUi::SlideDragBlock(Point from, Point to) {
+    log_.push_back("slide block " + PointText(from) + " -> " + PointText(to));
+}
+
+void HeadlessUi::ShowCardWhole(CardNumber card, Point topLeft) {
+    log_.push_back("show whole " + CardText(card) + " at " + PointText(topLeft));
+}
+
+void HeadlessUi::ShowPileSizeTip(const std::string& text, Point pointer) {
+    pileSizeTip_ = text;
+    log_.push_back("pile size tip " + text + " at " + PointText(pointer));
+}
+
+void HeadlessUi::ShowMainPopupMenu(Point at) {
+    log_.push_back("popup menu at " + PointText(at));
+}
+
+int HeadlessUi::ScrollByLargeStep(bool down) {
+    constexpr int kLargeStep = 50;
+    scrollView_.position = down ? std::min(scrollView_.maximum, scrollView_.position + kLargeStep)
+                                : std::max(0, scrollView_.position - kLargeStep);
+    log_.push_back(std::string("scroll ") + (down ? "down" : "up"));
+    return scrollView_.position;
+}
+
 bool HeadlessUi::IsCommandGroupEnabled(CommandGroup group) {
     const auto it = commandGroups_.find(group);
     return it != commandGroups_.end() && it->second;
+}
+
+// "file dialog save: Save game in /dir", and the queued answer.
+std::optional<std::filesystem::path> HeadlessUi::AskFileName(const FileDialogRequest& request) {
+    log_.push_back("file dialog " + std::string(request.save ? "save" : "open") + ": " +
+                   request.title + " in " + request.folder.string());
+    if (fileNames_.empty()) return std::nullopt;
+    auto file = std::move(fileNames_.front());
+    fileNames_.pop_front();
+    return file;
+}
+
+bool HeadlessUi::AskYesNo(const std::string& text) {
+    log_.push_back("yes/no: " + text);
+    return NextAnswer();
+}
+
+YesNoCancel HeadlessUi::AskYesNoCancel(const std::string& text) {
+    log_.push_back("yes/no/cancel: " + text);
+    if (choices_.empty()) return YesNoCancel::kCancel;
+    const YesNoCancel choice = choices_.front();
+    choices_.pop_front();
+    return choice;
+}
+
+void HeadlessUi::ShowDemoPanel(bool shown) {
+    log_.push_back(shown ? "demo panel shown" : "demo panel hidden");
+}
+
+void HeadlessUi::ShowDemoPosition(int position, int maximum) {
+    log_.push_back("demo position " + std::to_string(position) + "/" + std::to_string(maximum));
 }
 
 }  // namespace vis

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,7 @@ public:
     ClockReading Now() override { return now_; }
     void ShowScore(const std::string& text) override { score_ = text; }
     void ShowClock(const std::string& text) override { clock_ = text; }
-    void HidePileSizeTip() override {}
+    void HidePileSizeTip() override { pileSizeTip_.clear(); }
     void SetInputBlocked(bool blocked) override;
     void BeginPauseScreen() override { log_.push_back("pause screen"); }
     void EndPauseScreen() override { log_.push_back("pause screen ends"); }
@@ -65,8 +66,30 @@ public:
     void AnimateDeal() override { log_.push_back("animate deal"); }
     void PaintEmptyTable() override { log_.push_back("paint empty table"); }
     void UpdateScrollBar() override { log_.push_back("update scroll bar"); }
+    std::optional<std::filesystem::path> AskFileName(const FileDialogRequest& request) override;
+    bool AskYesNo(const std::string& text) override;
+    YesNoCancel AskYesNoCancel(const std::string& text) override;
+    void ShowDemoPanel(bool shown) override;
+    void ShowDemoPosition(int position, int maximum) override;
+    void BeginDrag(PileRef pile, int slot, int cardCount) override;
+    void MoveDragBlock(Point topLeft) override;
+    void SlideDragBlock(Point from, Point to) override;
+    void EndDrag() override { log_.push_back("end drag"); }
+    void SetTablePointer(int shape) override { tablePointer_ = shape; }
+    void ShowCardWhole(CardNumber card, Point topLeft) override;
+    void CoverPeekedCard() override { log_.push_back("cover peeked card"); }
+    void ShowPileSizeTip(const std::string& text, Point pointer) override;
+    void ShowMainPopupMenu(Point at) override;
+    void ShowAutoplaySwitch(bool on) override { autoplaySwitchShown_ = on; }
+    TableScrollView ScrollView() override { return scrollView_; }
+    int ScrollByLargeStep(bool down) override;
 
     void SetNow(ClockReading now) { now_ = now; }
+    int TablePointer() const { return tablePointer_; }
+    bool AutoplaySwitchShown() const { return autoplaySwitchShown_; }
+    void SetScrollView(TableScrollView view) { scrollView_ = view; }
+    // The tip's text while it is up, empty once hidden.
+    const std::string& PileSizeTipShown() const { return pileSizeTip_; }
     const std::string& ScoreShown() const { return score_; }
     const std::string& ClockShown() const { return clock_; }
     bool InputBlocked() const { return inputBlocked_; }
@@ -76,6 +99,12 @@ public:
     // Answers for the questions to come, in order; once used up, the
     // default answer is given (false: "No", "Cancel", box not ticked).
     void QueueAnswer(bool answer) { answers_.push_back(answer); }
+    // The files the next file dialogs choose; once used up, Cancel.
+    void QueueFileName(std::optional<std::filesystem::path> file) {
+        fileNames_.push_back(std::move(file));
+    }
+    // Answers of the Yes/No/Cancel boxes to come; once used up, Cancel.
+    void QueueChoice(YesNoCancel choice) { choices_.push_back(choice); }
     void AdvanceClock(std::uint64_t ms) { ticks_ += ms; }
 
     // Everything asked, one entry per call, e.g. "message: Write error on file".
@@ -89,6 +118,8 @@ private:
 
     std::vector<std::string> log_;
     std::deque<bool> answers_;
+    std::deque<std::optional<std::filesystem::path>> fileNames_;
+    std::deque<YesNoCancel> choices_;
     std::uint64_t ticks_ = 0;
     int busyDepth_ = 0;
     std::map<UiCommand, bool> commands_;
@@ -100,6 +131,10 @@ private:
     std::string timeSeparator_ = ":";
     int screenWidth_ = 1024;
     std::map<CommandGroup, bool> commandGroups_;
+    int tablePointer_ = 0;
+    bool autoplaySwitchShown_ = false;
+    TableScrollView scrollView_;
+    std::string pileSizeTip_;
 };
 
 }  // namespace vis

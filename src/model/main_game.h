@@ -12,6 +12,37 @@
 
 namespace vis {
 
+// What the pointer on the table is doing: the press, the lifted block and
+// where it was last drawn, a card shown whole, the hover for the pile-size
+// tip.
+struct PointerState {
+    Point press;
+    // Set by the first move while a card is lifted, cleared at each press.
+    bool moved = false;
+    // Pointer minus the block's top-left corner.
+    Point grabOffset;
+    // The lifted block at the press, and where it is drawn now.
+    Rect block;
+    int blockHeight = 0;
+    Point blockAt;
+    // The drag image is up: the pointer lifted the card, or an automatic
+    // move lifted it just before sliding it.
+    bool lifted = false;
+    // The card place of the stock spot pressed; leaving it cancels a redeal.
+    Rect stockSpot;
+    // A covered card shown whole while the right button is down.
+    Point peek;
+    bool peeking = false;
+    // The pile-size tip: where the pointer rests and since when (-1: not
+    // counting), and whether the tip is up.
+    Point hover;
+    std::int64_t hoverStart = -1;
+    bool tipShown = false;
+    // A double click took a card in hand: the press reported for its second
+    // click is ignored once.
+    bool swallowNextPress = false;
+};
+
 struct MainGame {
     // Catalog lines as unscrambled from "[Sect1]", in file order; a line's
     // position is its game's rules column.
@@ -57,6 +88,10 @@ struct MainGame {
     // The top card of the run last measured by `RunWithinLimit`, 0 when
     // none: a run is never dropped back onto its own top card.
     int liftedRunTop = 0;
+    PointerState pointer;
+    // The Autoplay switch (menu entry checked, buttons down); it outlives
+    // the game.
+    bool autoplaySwitch = false;
     // The process's random generator, seeded from the clock at start-up.
     // Deals never depend on it; it picks new deal numbers and the like.
     std::mt19937 random{static_cast<std::mt19937::result_type>(

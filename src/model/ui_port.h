@@ -3,10 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "model/piles.h"
 #include "model/ui_commands.h"
+#include "view/geometry/table_layout.h"
 
 namespace vis {
 
@@ -18,6 +21,16 @@ struct ClockReading {
     int year = 2000;
     int month = 1;
     int day = 1;
+};
+
+// The vertical scroll bar of the table and the band of the window the
+// table shows in.
+struct TableScrollView {
+    bool shown = false;
+    int position = 0;
+    int maximum = 0;
+    int tableTop = 0;      // top edge of the play area
+    int clientBottom = 0;  // bottom edge of the client area
 };
 
 // How a sound plays: asynchronously, to its end before going on, or
@@ -36,6 +49,19 @@ enum class CommandGroup {
     kAutoplay,   // "Au&toplay" and both Autoplay buttons (with the disabled glyph)
     kSaving,  // "&Save...", the Save buttons, "Insert &bookmark", "&Hold and exit...", undo, redo
 };
+
+// The open or save file dialog of the saved games.
+struct FileDialogRequest {
+    bool save = false;  // the save dialog, else the open dialog
+    std::string title;  // in English; `titleString` names it in the string table
+    int titleString = 0;
+    std::string filter;            // "Game|*.gam"
+    std::string defaultExtension;  // added by the save dialog when none is typed
+    std::filesystem::path folder;  // where the dialog starts
+};
+
+// The answers of a warning box with Yes, No and Cancel.
+enum class YesNoCancel { kYes, kNo, kCancel };
 
 class UiPort {
 public:
@@ -143,6 +169,44 @@ public:
     // Brings the vertical scroll bar in line with the table extent after a card
     // landed lower than anything painted before.
     virtual void UpdateScrollBar() = 0;
+
+    // The lifted block of the pointer: the image of `cardCount` cards of
+    // `pile` from `slot` up, the pile redrawn without them (its text is
+    // unchanged until the drop).
+    virtual void BeginDrag(PileRef pile, int slot, int cardCount) = 0;
+    // Draws the block with its top-left corner at `topLeft`.
+    virtual void MoveDragBlock(Point topLeft) = 0;
+    // Slides the block from one place to another.
+    virtual void SlideDragBlock(Point from, Point to) = 0;
+    // The block is gone: dropped or sent back.
+    virtual void EndDrag() = 0;
+    // The table's pointer shape by number (the chosen shape, + 10 while a
+    // card is lifted).
+    virtual void SetTablePointer(int shape) = 0;
+    // Shows a covered card whole at its place while the button is down, and
+    // covers it again with the saved table picture.
+    virtual void ShowCardWhole(CardNumber card, Point topLeft) = 0;
+    virtual void CoverPeekedCard() = 0;
+    // The pile-size tip near the pointer (see PileSizeTipPosition).
+    virtual void ShowPileSizeTip(const std::string& text, Point pointer) = 0;
+    virtual void ShowMainPopupMenu(Point at) = 0;
+    // The Autoplay switch: menu entry checked and both buttons down, or not.
+    virtual void ShowAutoplaySwitch(bool on) = 0;
+    // The vertical scroll bar as a drag sees it, and one large step of it;
+    // the step returns the new position.
+    virtual TableScrollView ScrollView() = 0;
+    virtual int ScrollByLargeStep(bool down) = 0;
+
+    // The file dialog; empty when the player cancels it.
+    virtual std::optional<std::filesystem::path> AskFileName(const FileDialogRequest& request) = 0;
+    // A warning box with Yes and No; true for Yes.
+    virtual bool AskYesNo(const std::string& text) = 0;
+    // A warning box with Yes, No and Cancel.
+    virtual YesNoCancel AskYesNoCancel(const std::string& text) = 0;
+    // Shows or hides the demo panel below the table, with the "&Demo" check mark.
+    virtual void ShowDemoPanel(bool shown) = 0;
+    // The demo panel's counter ("3/12") and its scroll bar.
+    virtual void ShowDemoPosition(int position, int maximum) = 0;
 };
 
 // Waits `ms` milliseconds on the tick counter without handling events.

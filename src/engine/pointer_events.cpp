@@ -1,0 +1,392 @@
+#include "engine/pointer_events.h"
+
+#include <string>
+
+#include "engine/autoplay.h"
+#include "engine/card_location.h"
+#include "engine/end_of_game.h"
+#include "engine/face_up.h"
+#include "engine/move_execution.h"
+#include "engine/pointer_auto_move.h"
+#include "engine/pointer_drop.h"
+#include "engine/pointer_lift.h"
+#include "engine/pointer_pile_size_tip.h"
+#include "engine/rank_relations.h"
+#include "engine/run_rules.h"
+#include "engine/stock.h"
+#include "model/rule_index.h"
+#include "view/geometry/card_position.h"
+#include "view/geometry/hit_test.h"
+
+namespace vis {
+
+namespace {
+
+constexpr int kDragPointerShift = 10;
+constexpr int kAutoScrollMargin = 5;
+
+constexpr int kFoundationCardLifts = 1;
+constexpr int kFoundationCardLiftsAboveBase = 2;
+constexpr int kFoundationJokerLifts = 3;
+constexpr int kAnyReserveCardLifts = -11;
+constexpr int kWasteLocked = 2;
+constexpr int kFaceDownBuildFamily = 40;
+
+bool IsDiscardFamily(int family) {
+    return family == 2 || family == 12 || family == 15;
+}
+// The discard families that also pair a King with an Ace.
+bool DiscardWraps(int family) {
+    return family == 12 || family == 15;
+}
+bool IsMemoryFamily(int family) {
+    return family == 36 || family == 37 || family == 39;
+}
+bool SelectsOnTableau(int family) {
+    return family == 3 || family == 4 || family == 33;
+}
+bool IsGapFamily(int family) {
+    return family == 32 || family == 46;
+}
+// Families whose right press is their own, not a right-click move.
+bool KeepsRightPress(int family) {
+    return IsGapFamily(family) || family == 33;
+}
+
+int Family(const GameContext& ctx) {
+    return ctx.rules[rule::kFamily];
+}
+
+int PointerShape(const GameContext& ctx) {
+    return ctx.state.GetInt(field::kCursorStyle, 0);
+}
+
+struct Press {
+    PointerButton button;
+    PointerKeys keys;
+    PileHit hit;
+    PileRef pile;
+    int slot;  // of the card under the pointer, -1 when none
+};
+
+bool IsLeft(const Press& press) {
+    return press.button == PointerButton::kLeft;
+}
+bool IsCtrlRight(const Press& press) {
+    return press.button == PointerButton::kRight && press.keys.ctrl;
+}
+
+void LiftOne(GameContext& ctx, CardNumber card, const Rect& rect) {
+    ctx.game.singleCardMove = true;
+    LiftBlock(ctx, card, rect, ctx.game.layout.cardHeight);
+}
+
+// A covered face-up card shown whole while the right button is down.
+void Peek(GameContext& ctx, const Press& press) {
+    const std::string& text = ctx.piles.Pile(press.pile);
+    const CardNumber card = press.hit.card;
+    const bool covered = press.slot >= 0 && press.slot < CardCount(text) - 1;
+    if (!covered || !ctx.deck.IsFaceUp(card)) {
+        ctx.ui.Beep();
+        return;
+    }
+    PointerState& pointer = ctx.game.pointer;
+    pointer.peek = {press.hit.rect.left, press.hit.rect.top};
+    pointer.peeking = true;
+    ctx.ui.ShowCardWhole(card, pointer.peek);
+}
+
+// The discard games send a lifted card straight to the discard pile.
+void DiscardLifted(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
+    const PileRef discard{PileList::Mazzo, kSecondWasteIndex};
+    PointerState& pointer = ctx.game.pointer;
+    const Point place = CardPosition(ctx, discard, 0, true);
+    if (ctx.state.Get(field::kCardsAnimate) != "N") ctx.ui.SlideDragBlock(pointer.blockAt, place);
+    MoveOptions options;
+    options.blockTop = place.y;
+    options.blockHeight = pointer.blockHeight;
+    ExecuteMove(ctx, hooks, card, "Waste", options);
+    ClearDrag(ctx);
+    if (ctx.flags[Flag::kGameWon]) EndGame(ctx);
+}
+
+void PressDiscardGameTableau(GameContext& ctx, PlayHooks& hooks, const Press& press) {
+    const CardNumber card = press.hit.card;
+    const CardNumber discardTop = TopCard(ctx.piles.mazzo[kSecondWasteIndex]);
+    const bool isTop = TopCard(ctx.piles.Pile(press.pile)) == card;
+    const int rank = RankOf(card);
+    const int onDiscard = discardTop > 0 ? RankOf(discardTop) : -1;
+    const bool adjacent = DiscardWraps(Family(ctx)) ? IsOneApartWrapping(onDiscard, rank)
+                                                    : IsOneApart(onDiscard, rank);
+    if (!isTop || !adjacent) {
+        ctx.ui.Beep();
+        return;
+    }
+    LiftOne(ctx, card, press.hit.rect);
+    DiscardLifted(ctx, hooks, card);
+}
+
+void PressTableau(GameContext& ctx, PlayHooks& hooks, const Press& press) {
+    const int family = Family(ctx);
+    const CardNumber card = press.hit.card;
+    const int index = press.pile.index;
+    if (SelectsOnTableau(family)) {
+        hooks.SelectOnTableau(ctx, press.hit.key, card);
+        return;
+    }
+    if (IsGapFamily(family) && press.button == PointerButton::kRight) {
+        if (!hooks.SendToFirstGap(ctx, card)) ctx.ui.Beep();
+        return;
+    }
+    if (IsCtrlRight(press)) {
+        Peek(ctx, press);
+        return;
+    }
+    if (!IsLeft(press)) return;
+    if (IsDiscardFamily(family)) {
+        PressDiscardGameTableau(ctx, hooks, press);
+        return;
+    }
+    if (IsMemoryFamily(family)) {
+        hooks.PressInMemoryGame(ctx, card, index, press.slot);
+        return;
+    }
+    const std::string& text = ctx.piles.Pile(press.pile);
+    const bool isTop = press.slot == CardCount(text) - 1;
+    const bool faceUp = ctx.deck.IsFaceUp(card);
+    if (family == kFaceDownBuildFamily) {
+        if (isTop && faceUp) LiftOne(ctx, card, press.hit.rect);
+        return;
+    }
+    if (!GridPileFree(ctx, index)) return;
+    if (isTop) {
+        if (!faceUp)
+            TurnFaceUp(ctx, card, press.slot, index);
+        else if (RunWithinLimit(ctx, card, false))
+            LiftOne(ctx, card, press.hit.rect);
+        return;
+    }
+    // A run that breaks the building rules stays where it is.
+    if (!faceUp || !RunFollowsRules(ctx, card, index) || !RunWithinLimit(ctx, card, false)) return;
+    ctx.game.singleCardMove = false;
+    LiftBlock(ctx, card, press.hit.rect, RunBlockHeight(ctx, press.pile, press.hit.rect.top));
+}
+
+void PressFoundation(GameContext& ctx, const Press& press) {
+    if (IsCtrlRight(press)) {
+        ctx.ui.Beep();
+        return;
+    }
+    if (!IsLeft(press) || press.hit.card <= 0) return;
+    const int lift = ctx.rules[rule::kFoundationLift];
+    const bool lifts =
+        lift == kFoundationCardLifts ||
+        (lift == kFoundationCardLiftsAboveBase && CardCount(ctx.piles.Pile(press.pile)) > 1) ||
+        (lift == kFoundationJokerLifts && IsJoker(press.hit.card));
+    if (lifts) LiftOne(ctx, press.hit.card, press.hit.rect);
+}
+
+void PressReserve(GameContext& ctx, const Press& press) {
+    const int fanType = ctx.rules[rule::kReserveFan];
+    if (IsCtrlRight(press)) {
+        if (fanType == 1 || fanType == 2)
+            Peek(ctx, press);
+        else
+            ctx.ui.Beep();
+        return;
+    }
+    if (!IsLeft(press)) return;
+    const CardNumber card = press.hit.card;
+    const bool isTop = TopCard(ctx.piles.Pile(press.pile)) == card;
+    const bool anyCard = ctx.rules[rule::kReserveLift] == kAnyReserveCardLifts;
+    if ((isTop && ctx.deck.IsFaceUp(card)) || anyCard) LiftOne(ctx, card, press.hit.rect);
+}
+
+void PressStockSpot(GameContext& ctx, PlayHooks& hooks, const Press& press) {
+    ctx.game.pointer.stockSpot = press.hit.rect;
+    PressStock(ctx, hooks, press.hit.card);
+}
+
+void PressStockGroup(GameContext& ctx, PlayHooks& hooks, const Press& press) {
+    if (IsCtrlRight(press)) {
+        ctx.ui.Beep();
+        return;
+    }
+    if (!IsLeft(press)) return;
+    if (press.pile.index == kStockIndex) {
+        PressStockSpot(ctx, hooks, press);
+        return;
+    }
+    if (press.pile.index != kWasteIndex) return;
+    if (press.hit.card <= 0) {
+        // An empty waste over an empty stock redeals a gathering game.
+        if (ctx.rules[rule::kGatheringRedeal] > 0 && ctx.piles.mazzo[kStockIndex].empty())
+            PressStockSpot(ctx, hooks, press);
+        return;
+    }
+    if (ctx.rules[rule::kWasteLocked] != kWasteLocked) LiftOne(ctx, press.hit.card, press.hit.rect);
+}
+
+void PressPile(GameContext& ctx, PlayHooks& hooks, const Press& press) {
+    switch (press.pile.list) {
+        case PileList::Fila:
+            PressTableau(ctx, hooks, press);
+            break;
+        case PileList::Dest:
+            PressFoundation(ctx, press);
+            break;
+        case PileList::Appogg:
+            PressReserve(ctx, press);
+            break;
+        case PileList::Mazzo:
+            PressStockGroup(ctx, hooks, press);
+            break;
+    }
+}
+
+void ShowPopupMenu(GameContext& ctx, Point at) {
+    if (ctx.state.GetFlag(field::kShowMainPopupMenu)) ctx.ui.ShowMainPopupMenu(at);
+}
+
+void AutoScroll(GameContext& ctx, int y) {
+    const TableScrollView view = ctx.ui.ScrollView();
+    bool scrolled = false;
+    if (view.position != 0 && y < view.tableTop + kAutoScrollMargin) {
+        ctx.game.layout.scrollOffset = ctx.ui.ScrollByLargeStep(false);
+        scrolled = true;
+    } else if (view.shown && y > view.clientBottom - kAutoScrollMargin &&
+               view.position < view.maximum) {
+        ctx.game.layout.scrollOffset = ctx.ui.ScrollByLargeStep(true);
+        scrolled = true;
+    }
+    if (scrolled) ctx.ui.RepaintTable();
+}
+
+Rect BlockWhereDrawn(const GameContext& ctx) {
+    const PointerState& pointer = ctx.game.pointer;
+    return Rect{pointer.blockAt.x, pointer.blockAt.y, pointer.blockAt.x + ctx.game.layout.cardWidth,
+                pointer.blockAt.y + pointer.blockHeight};
+}
+
+void ReleaseBlock(GameContext& ctx, PlayHooks& hooks) {
+    const CardNumber card = ctx.game.draggedCard;
+    if (!ctx.game.pointer.moved) {
+        SendBack(ctx, card);
+    } else if (DropOnBestTarget(ctx, hooks, card, BlockWhereDrawn(ctx))) {
+        if (ctx.flags[Flag::kGameWon]) EndGame(ctx);
+    } else {
+        SendBack(ctx, card);
+    }
+    ClearDrag(ctx);
+}
+
+}  // namespace
+
+void PointerDown(GameContext& ctx, PlayHooks& hooks, PointerButton button, PointerKeys keys, int x,
+                 int y) {
+    PointerState& pointer = ctx.game.pointer;
+    pointer.hoverStart = -1;
+    HidePileSizeTip(ctx);
+    if (ctx.flags[Flag::kDemoMode]) {
+        ctx.ui.Beep();
+        return;
+    }
+    const bool ctrlRight = button == PointerButton::kRight && keys.ctrl;
+    if (!ctx.flags[Flag::kGameInProgress]) {
+        if (ctrlRight) ShowPopupMenu(ctx, {x, y});
+        return;
+    }
+    if (ctx.game.draggedCard != 0) return;
+    pointer.moved = false;
+    if (pointer.swallowNextPress) {
+        pointer.swallowNextPress = false;
+        return;
+    }
+    pointer.press = {x, y};
+    const PileHit hit = PileAtPoint(ctx, x, y);
+    const int family = Family(ctx);
+    if (button == PointerButton::kRight && !keys.ctrl && !KeepsRightPress(family)) {
+        if (ctx.state.GetFlag(field::kRightClickToFoundations) ||
+            ctx.state.GetFlag(field::kRightClickToTableaus))
+            AutoMoveCard(ctx, hooks, false, true, hit.card, hit.key, hit.rect);
+        return;
+    }
+    if (ctrlRight && hit.key.empty()) {
+        ShowPopupMenu(ctx, {x, y});
+        return;
+    }
+    if (ctx.rules[rule::kClickToMove] == 1 && button == PointerButton::kLeft) {
+        AutoMoveCard(ctx, hooks, false, false, hit.card, hit.key, hit.rect);
+        return;
+    }
+    ctx.game.singleCardMove = true;
+    const std::optional<PileRef> pile = PileByKey(hit.key);
+    const int slot = pile && hit.card > 0 ? FindCard(ctx.piles.Pile(*pile), hit.card) : -1;
+    const Press press{button, keys, hit, pile.value_or(PileRef{PileList::Mazzo, kWasteIndex}),
+                      slot};
+    if (ctx.rules[rule::kSelectionGame] != 0) {
+        // The stock deals as the selection game says; every other press is
+        // the game's own.
+        if (pile && *pile == PileRef{PileList::Mazzo, kStockIndex} && IsLeft(press))
+            PressStockSpot(ctx, hooks, press);
+        else
+            hooks.PressInSelectionGame(ctx, hit.key, hit.card, button == PointerButton::kRight);
+        return;
+    }
+    if (pile) PressPile(ctx, hooks, press);
+}
+
+void PointerMove(GameContext& ctx, PlayHooks&, PointerKeys, int x, int y) {
+    PointerState& pointer = ctx.game.pointer;
+    pointer.hoverStart = -1;
+    if (ctx.game.draggedCard != 0 && pointer.lifted) {
+        pointer.moved = true;
+        ctx.ui.SetTablePointer(PointerShape(ctx) + kDragPointerShift);
+        AutoScroll(ctx, y);
+        pointer.blockAt = {x - pointer.grabOffset.x, y - pointer.grabOffset.y};
+        ctx.ui.MoveDragBlock(pointer.blockAt);
+        return;
+    }
+    if (ctx.game.stockPressed) {
+        if (!pointer.stockSpot.Contains(x, y)) CancelStockPress(ctx);
+        return;
+    }
+    if (!ctx.flags[Flag::kGameInProgress]) return;
+    pointer.hoverStart = static_cast<std::int64_t>(ctx.ui.TickCount());
+    if (pointer.hover != Point{x, y}) HidePileSizeTip(ctx);
+    pointer.hover = {x, y};
+}
+
+void PointerUp(GameContext& ctx, PlayHooks& hooks, PointerButton, int, int) {
+    ctx.ui.SetTablePointer(PointerShape(ctx));
+    if (ctx.game.stockPressed) ReleaseStock(ctx, hooks);
+    if (ctx.game.draggedCard != 0) ReleaseBlock(ctx, hooks);
+    PointerState& pointer = ctx.game.pointer;
+    if (pointer.peeking) {
+        ctx.ui.CoverPeekedCard();
+        pointer.peeking = false;
+        pointer.peek = {};
+    }
+    // A finished game keeps its table as it ended.
+    if (!ctx.flags[Flag::kGameInProgress]) return;
+    hooks.FillGaps(ctx);
+    while (hooks.IsAutoplayOn(ctx) && AutoplayPass(ctx, hooks)) hooks.FillGaps(ctx);
+}
+
+void PointerDoubleClick(GameContext& ctx, PlayHooks& hooks) {
+    if (ctx.flags[Flag::kDemoMode] || !ctx.flags[Flag::kGameInProgress]) return;
+    const PointerState& pointer = ctx.game.pointer;
+    const PileHit hit = PileAtPoint(ctx, pointer.press.x, pointer.press.y);
+    if (hit.key == PileKey({PileList::Mazzo, kStockIndex})) {
+        ctx.game.pointer.swallowNextPress = false;
+        return;
+    }
+    if (!ctx.state.GetFlag(field::kDoubleClickToFoundations) &&
+        !ctx.state.GetFlag(field::kDoubleClickToTableaus))
+        return;
+    ctx.flags[Flag::kDoubleClickHandled] = true;
+    AutoMoveCard(ctx, hooks, true, false, hit.card, hit.key, hit.rect);
+    ctx.flags[Flag::kDoubleClickHandled] = false;
+}
+
+}  // namespace vis
