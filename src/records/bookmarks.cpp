@@ -3,7 +3,6 @@
 #include "model/text.h"
 #include "records/saved_game_file.h"
 #include "store/durable_file.h"
-#include "store/file_error.h"
 
 namespace vis {
 
@@ -16,22 +15,26 @@ void RemoveFile(const std::string& path) {
 }
 }  // namespace
 
-bool InsertBookmark(GameContext& ctx, int playingSeconds) {
-    if (!ctx.ui.Confirm("Insert bookmark?")) return false;
+bool WriteBookmark(GameContext& ctx, int playingSeconds) {
     std::error_code ec;
     const fs::path file = CreateUniqueFile(fs::temp_directory_path(ec), kBookmarkPrefix);
     if (file.empty() ||
         ReplaceFileContent(file, SavedGameText(CaptureSavedGame(ctx, playingSeconds))).result !=
             ReplaceResult::kDone) {
         RemoveFile(file.string());
-        throw FileError("Unable to write to " +
-                        (file.empty() ? std::string(kBookmarkPrefix) : file.string()));
+        ctx.ui.ShowMessage("Unable to write to " +
+                           (file.empty() ? std::string(kBookmarkPrefix) : file.string()));
+        return false;
     }
     // Only the newest bookmark can be reached: the one it replaces goes.
     RemoveFile(ctx.state.Get(field::kBookmarkPath));
     ctx.state.Set(field::kBookmarkPath, file.string());
     ctx.ui.SetCommandEnabled(UiCommand::kGoToBookmark, true);
     return true;
+}
+
+bool InsertBookmark(GameContext& ctx, int playingSeconds) {
+    return ctx.ui.Confirm("Insert bookmark?") && WriteBookmark(ctx, playingSeconds);
 }
 
 bool GoToBookmark(GameContext& ctx, const std::function<void(GameContext&)>& lossCheck) {

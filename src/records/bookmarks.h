@@ -8,6 +8,10 @@
 
 namespace vis {
 
+// Writes the bookmark and enables "Go to bookmark"; a file that cannot be
+// written is reported. True when a bookmark was written.
+bool WriteBookmark(GameContext& ctx, int playingSeconds);
+
 // Asks "Insert bookmark?"; on OK writes the bookmark and enables "Go to
 // bookmark". True when a bookmark was written.
 bool InsertBookmark(GameContext& ctx, int playingSeconds);

@@ -58,4 +58,20 @@ protected:
     GameContext ctx{ui};
 };
 
+// A one-deck Klondike: seven piles of 1-7 cards, one card a press,
+// endless passes.
+inline std::map<int, int> KlondikeRules() {
+    std::map<int, int> rules = {{rule::kDeckSize, 52},     {rule::kFoundationCount, 4},
+                                {rule::kTableauCount, 7},  {rule::kStockCards, 24},
+                                {rule::kStockFaceDown, 1}, {rule::kAutoplayAvailable, 1},
+                                {rule::kCardsPerPress, 1}, {rule::kPasses, -1}};
+    for (int f = 0; f < 4; ++f) rules[rule::kFoundationBase + f] = 1;
+    for (int j = 0; j < 7; ++j) {
+        rules[rule::kTableauCards + j] = j + 1;
+        rules[rule::kTableauFaceUp + j] = 1;
+        rules[rule::kTableauEmpty + j] = 91;
+    }
+    return rules;
+}
+
 }  // namespace vis::test

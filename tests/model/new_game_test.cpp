@@ -15,6 +15,8 @@
 namespace vis {
 namespace {
 
+using test::KlondikeRules;
+
 // Records what a new game asks of the layers above the model.
 class RecordingHooks : public NewGameHooks {
 public:
@@ -61,20 +63,6 @@ public:
     bool autoplayOn = false;
     int autoplayMoves = 0;
 };
-
-std::map<int, int> KlondikeRules() {
-    std::map<int, int> rules = {{rule::kDeckSize, 52},     {rule::kFoundationCount, 4},
-                                {rule::kTableauCount, 7},  {rule::kStockCards, 24},
-                                {rule::kStockFaceDown, 1}, {rule::kAutoplayAvailable, 1},
-                                {rule::kCardsPerPress, 1}, {rule::kPasses, -1}};
-    for (int f = 0; f < 4; ++f) rules[rule::kFoundationBase + f] = 1;
-    for (int j = 0; j < 7; ++j) {
-        rules[rule::kTableauCards + j] = j + 1;
-        rules[rule::kTableauFaceUp + j] = 1;
-        rules[rule::kTableauEmpty + j] = 91;
-    }
-    return rules;
-}
 
 // The base of every foundation comes from the first card of the deal.
 std::map<int, int> BaseFromDealRules() {
