@@ -1,0 +1,164 @@
+#include "view/paint/mark_choice.h"
+
+#include <array>
+
+#include "model/rule_index.h"
+
+namespace vis {
+
+namespace {
+
+constexpr std::string_view kRedealMark = "022";
+constexpr std::string_view kExhaustedMark = "008";
+constexpr std::string_view kSpecialStockMark = "021";
+constexpr std::string_view kWasteMark = "_WASTE";
+constexpr std::string_view kPlainMark = "004";
+constexpr std::string_view kAnyCardTableauMark = "_TABLEAU";
+constexpr std::string_view kReserveCellMark = "001";
+constexpr std::string_view kJackMark = "006";
+constexpr std::string_view kQueenMark = "003";
+constexpr std::string_view kKingMark = "011";
+constexpr std::string_view kSpecialReserveMark9 = "009";
+// Rank marks of the ace to the ten.
+constexpr std::array<std::string_view, 10> kNumberMarks{"010", "012", "013", "014", "015",
+                                                        "016", "017", "018", "019", "020"};
+
+// Families whose stock shows its own mark.
+constexpr int kPairingStockFamily = 8;
+constexpr int kOtherSpecialStockFamily = 45;
+// A foundation built with this code always wants a queen.
+constexpr int kQueenFoundationBuilding = 10;
+// Reserve rule values that mark every reserve, and the per-reserve values
+// asking for a jack, queen or king.
+constexpr int kAllReservesNine = 9;
+constexpr int kAllReservesKing = 8;
+constexpr int kReserveJack = 88;
+constexpr int kReserveQueen = 89;
+constexpr int kReserveKing = 90;
+constexpr int kNoMarkValue = 94;
+
+std::string Text(std::string_view suffix) {
+    return std::string(suffix);
+}
+
+// Passes are used up: the stock shows that no redeal remains.
+bool PassesUsedUp(const GameContext& ctx) {
+    const int passes = ctx.rules[rule::kPasses];
+    return passes != -1 && ctx.game.passNumber >= passes;
+}
+
+std::optional<std::string> StockMark(const GameContext& ctx) {
+    const int family = ctx.rules[rule::kFamily];
+    if (family == kPairingStockFamily || family == kOtherSpecialStockFamily)
+        return Text(kSpecialStockMark);
+    const bool exhausted =
+        (ctx.rules[rule::kGatheringRedeal] > 0 && PassesUsedUp(ctx)) ||
+        (ctx.piles.mazzo[kStockIndex].empty() && CardCount(ctx.piles.mazzo[kWasteIndex]) <= 1);
+    return Text(exhausted ? kExhaustedMark : kRedealMark);
+}
+
+std::optional<std::string> WasteMark(const GameContext& ctx) {
+    if (ctx.rules[rule::kHasStock] == 1) return Text(kWasteMark);
+    // Without a stock the waste stands in for it.
+    const int passes = ctx.rules[rule::kPasses];
+    if (passes != 0 && (ctx.rules[rule::kGatheringRedeal] <= 0 || ctx.rules[rule::kHasStock] != 0))
+        return std::nullopt;
+    if (passes == 0 || PassesUsedUp(ctx)) return Text(kExhaustedMark);
+    return Text(kRedealMark);
+}
+
+std::optional<std::string> RankOrPlain(int ruleValue, std::string_view plain) {
+    const std::optional<std::string> rank = RankMarkSuffix(ruleValue);
+    if (!rank) return Text(plain);
+    if (rank->empty()) return std::nullopt;
+    return rank;
+}
+
+std::optional<std::string> ReserveMark(const GameContext& ctx, int index) {
+    const int all = ctx.rules[rule::kReserveRule];
+    if (all == kAllReservesNine) return Text(kSpecialReserveMark9);
+    if (all == kAllReservesKing) return Text(kKingMark);
+    switch (ctx.rules[rule::kReserveRule + index]) {
+        case kReserveJack:
+            return Text(kJackMark);
+        case kReserveQueen:
+            return Text(kQueenMark);
+        case kReserveKing:
+            return Text(kKingMark);
+        default:
+            return Text(kReserveCellMark);
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> RankMarkSuffix(int ruleValue) {
+    switch (ruleValue) {
+        case 1:
+        case 58:
+        case 81:
+        case 85:
+            return Text(kNumberMarks[0]);
+        case 2:
+        case 90:
+            return Text(kNumberMarks[1]);
+        case 11:
+            return Text(kJackMark);
+        case 12:
+            return Text(kQueenMark);
+        case 13:
+        case 64:
+        case 84:
+            return Text(kKingMark);
+        case kNoMarkValue:
+            return std::string();
+        default:
+            break;
+    }
+    if (ruleValue >= 3 && ruleValue <= 10)
+        return Text(kNumberMarks[static_cast<std::size_t>(ruleValue - 1)]);
+    return std::nullopt;
+}
+
+std::optional<std::string> MarkSuffix(const GameContext& ctx, MarkKind kind, int pileIndex) {
+    switch (kind) {
+        case MarkKind::kStock:
+            return StockMark(ctx);
+        case MarkKind::kWaste:
+            return WasteMark(ctx);
+        case MarkKind::kFoundation:
+            if (ctx.rules[rule::kFoundationBuilding + pileIndex] == kQueenFoundationBuilding)
+                return Text(kQueenMark);
+            return RankOrPlain(ctx.rules[rule::kFoundationBase + pileIndex], kPlainMark);
+        case MarkKind::kTableau: {
+            const int value = ctx.rules[rule::kTableauEmpty + pileIndex];
+            if (value == 0) return Text(kAnyCardTableauMark);
+            return RankOrPlain(value, kPlainMark);
+        }
+        case MarkKind::kReserve:
+            return ReserveMark(ctx, pileIndex);
+        case MarkKind::kExtraPile:
+            return Text(kWasteMark);
+        case MarkKind::kNothing:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+MarkKind MarkKindOf(PileRef pile) {
+    switch (pile.list) {
+        case PileList::Mazzo:
+            return pile.index == kStockIndex   ? MarkKind::kStock
+                   : pile.index == kWasteIndex ? MarkKind::kWaste
+                                               : MarkKind::kExtraPile;
+        case PileList::Dest:
+            return MarkKind::kFoundation;
+        case PileList::Fila:
+            return MarkKind::kTableau;
+        case PileList::Appogg:
+            return MarkKind::kReserve;
+    }
+    return MarkKind::kNothing;
+}
+
+}  // namespace vis
