@@ -39,18 +39,7 @@ bool IsRed(CardNumber card) {
 
 namespace {
 std::string RankWord(int rank) {
-    switch (rank) {
-        case 1:
-            return "A";
-        case 11:
-            return "J";
-        case 12:
-            return "Q";
-        case 13:
-            return "K";
-        default:
-            return ZeroPad(rank, 2);
-    }
+    return rank >= 2 && rank <= 10 ? ZeroPad(rank, 2) : RankIndex(rank);
 }
 }  // namespace
 
@@ -68,6 +57,21 @@ DeckTable::DeckTable() {
         }
         rows_[static_cast<std::size_t>(card - 1)] =
             PadOrCut(name, 15) + suitDigit + CardText(card) + kFaceUp;
+    }
+}
+
+std::string RankIndex(int rank) {
+    switch (rank) {
+        case 1:
+            return "A";
+        case 11:
+            return "J";
+        case 12:
+            return "Q";
+        case 13:
+            return "K";
+        default:
+            return std::to_string(rank);
     }
 }
 

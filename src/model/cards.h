@@ -24,9 +24,11 @@ std::string CardText(CardNumber card);
 
 int SuitIndex(CardNumber card);  // 0-3, -1 for a joker
 int RankOf(CardNumber card);     // 1-13, 100 for a joker
-int RankBelow(int rank);         // 1 -> 13
-int RankAbove(int rank);         // 13 -> 1
-bool IsRed(CardNumber card);     // hearts and diamonds
+// The index a card shows: "A", "2" ... "10", "J", "Q", "K".
+std::string RankIndex(int rank);
+int RankBelow(int rank);      // 1 -> 13
+int RankAbove(int rank);      // 13 -> 1
+bool IsRed(CardNumber card);  // hearts and diamonds
 
 // One 20-character row per card: name, suit digit, number, face flag.
 // Only the face flag (character 20) changes after it is filled.

@@ -19,17 +19,13 @@
 #include "model/rule_index.h"
 #include "model/shuffle.h"
 #include "records/position_snapshot.h"
+#include "support/source_tree.h"
 #include "support/temp_dir.h"
 
 namespace vis {
 namespace {
 
 constexpr int kDealsPerGame = 100;
-
-std::filesystem::path DefinitionsDirectory() {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data" /
-           "games";
-}
 
 std::vector<CardNumber> CardsOnTable(const PileLists& piles) {
     std::vector<CardNumber> cards;
@@ -79,7 +75,8 @@ bool RearrangesAfterDealing(const GameRules& rules) {
 
 TEST(ShippedDealsTest, EveryDealPutsEachCardOnceWithItsDealtFace) {
     std::vector<DefinitionError> errors;
-    const std::vector<CompiledGame> games = CompileGameDirectory(DefinitionsDirectory(), errors);
+    const std::vector<CompiledGame> games =
+        CompileGameDirectory(test::ShippedGameDefinitions(), errors);
     ASSERT_TRUE(errors.empty()) << errors.front().Text();
     test::TempDir programDir;
     test::WriteFile(programDir / std::string(kGamesFileName), WriteGamesFile(games));

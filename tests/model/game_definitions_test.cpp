@@ -20,6 +20,7 @@
 #include "model/rule_index.h"
 #include "model/rule_names.h"
 #include "model/text.h"
+#include "support/source_tree.h"
 #include "support/temp_dir.h"
 #include "view/geometry/card_size.h"
 #include "view/geometry/compute_layout.h"
@@ -28,17 +29,12 @@
 namespace vis {
 namespace {
 
-std::filesystem::path DefinitionsDirectory() {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data" /
-           "games";
-}
-
 class ShippedGamesTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         errors_ = new std::vector<DefinitionError>;
-        games_ =
-            new std::vector<CompiledGame>(CompileGameDirectory(DefinitionsDirectory(), *errors_));
+        games_ = new std::vector<CompiledGame>(
+            CompileGameDirectory(test::ShippedGameDefinitions(), *errors_));
     }
     static void TearDownTestSuite() {
         delete games_;

@@ -9,6 +9,7 @@
 #include "families.h"
 #include "joker.h"
 #include "lettering.h"
+#include "model/cards.h"
 #include "render_tools.h"
 #include "suit_shapes.h"
 
@@ -140,7 +141,7 @@ void FillPip(QPainter& painter, const FaceStyle& style, const QPainterPath& pip,
 void PaintIndex(QPainter& painter, const FaceStyle& style, const FaceGeometry& geometry, int suit,
                 int rank) {
     const QColor ink = style.suitColours[static_cast<std::size_t>(suit)];
-    const std::string text = RankIndexText(rank);
+    const std::string text = RankIndex(rank);
     LetteringStyle lettering = IndexLettering(style, geometry.rankCap, rank);
     if (style.largeIndex) {
         const double left = 2.6;
@@ -215,7 +216,7 @@ void PaintAce(QPainter& painter, const FaceStyle& style, const FaceGeometry& geo
 void PaintTinyFace(QPainter& painter, const FaceStyle& style, const CardSize& size, int suit,
                    int rank) {
     const QColor ink = style.suitColours[static_cast<std::size_t>(suit)];
-    const std::string text = RankIndexText(rank);
+    const std::string text = RankIndex(rank);
     LetteringStyle lettering;
     lettering.capHeight = 8.6;
     lettering.weight = 0.2;
@@ -237,21 +238,6 @@ void PaintTinyFace(QPainter& painter, const FaceStyle& style, const CardSize& si
 }
 
 }  // namespace
-
-std::string RankIndexText(int rank) {
-    switch (rank) {
-        case 1:
-            return "A";
-        case 11:
-            return "J";
-        case 12:
-            return "Q";
-        case 13:
-            return "K";
-        default:
-            return std::to_string(rank);
-    }
-}
 
 QImage DrawCardFace(const FaceStyle& style, const CardSize& size, int suitIndex, int rank) {
     const FaceGeometry geometry = GeometryFor(style, size);

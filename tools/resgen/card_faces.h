@@ -16,7 +16,4 @@ QImage DrawCardFace(const FaceStyle& style, const CardSize& size, int suitIndex,
 // Ace to king of one suit, five to a row.
 QImage DrawFaceSheet(const FaceStyle& style, const CardSize& size, int suitIndex);
 
-// The rank as the index shows it: A, 2 to 10, J, Q, K.
-std::string RankIndexText(int rank);
-
 }  // namespace vis

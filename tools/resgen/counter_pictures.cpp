@@ -7,6 +7,7 @@
 #include "card_faces.h"
 #include "control_pictures.h"
 #include "lettering.h"
+#include "model/cards.h"
 #include "render_tools.h"
 #include "suit_shapes.h"
 
@@ -45,7 +46,7 @@ QImage DrawCounterCell(int rank, bool up) {
         style.weight = 0.2;
         style.condense = rank == 10 ? 0.62 : 0.85;
         style.tracking = -0.1;
-        painter.fillPath(CentredText(RankIndexText(rank), style,
+        painter.fillPath(CentredText(RankIndex(rank), style,
                                      QPointF(kCounterCellWidth / 2.0, kCounterCellHeight / 2.0)),
                          up ? QColor(20, 20, 24) : QColor(190, 210, 250));
     });

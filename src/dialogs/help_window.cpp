@@ -1,0 +1,7 @@
+#include "dialogs/help_window.h"
+
+namespace vis {
+
+void ShowHelpTopic(QWidget*, AppServices&, const std::string&, int) {}
+
+}  // namespace vis

@@ -1,0 +1,7 @@
+#include "records/recent_deals.h"
+
+namespace vis {
+
+void RememberDealNumber(GameContext&) {}
+
+}  // namespace vis
