@@ -1,13 +1,83 @@
 #include "dialogs/game_selection.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QPixmap>
+#include <QPointer>
+
+#include "app/app_services.h"
+#include "app/resource_library.h"
+#include "dialogs/favorite_games_dialog.h"
+#include "dialogs/open_game_dialog.h"
+#include "dialogs/select_number_dialog.h"
+#include "engine/engine_hooks.h"
+#include "model/catalog.h"
+#include "model/new_game.h"
+#include "records/favourite_choice.h"
+
 namespace vis {
 
-bool ShowOpenGameDialog(QWidget*, AppServices&) { return false; }
+namespace {
 
-void ShowSelectGameNumberDialog(QWidget*, AppServices&) {}
+QPointer<QMenu>& FavouritesMenu() {
+    static QPointer<QMenu> menu;
+    return menu;
+}
 
-void ShowFavoriteGamesDialog(QWidget*, AppServices&) {}
+}  // namespace
 
-void RefreshFavoritesMenu(QMenu*, AppServices&) {}
+bool ShowOpenGameDialog(QWidget* parent, AppServices& app) {
+    TfrmOpenGame dialog(parent, app);
+    dialog.exec();
+    if (dialog.SavedGameOpened()) return true;
+    if (!dialog.GameChosen()) {
+        if (app.ctx.state.GetInt(field::kGameNumber, -1) < 0)
+            app.ctx.ui.SetCommandGroupEnabled(CommandGroup::kGame, false);
+        return false;
+    }
+    return StartGame(app.ctx, app.hooks,
+                     {.number = dialog.SelectedCode(),
+                      .name = dialog.SelectedName().toLatin1().toStdString(),
+                      .player = dialog.SelectedPlayer().toLatin1().toStdString(),
+                      // The dialog has stored the game and its folder itself.
+                      .persist = false,
+                      .dealMode = DealMode::kRandomNumber});
+}
+
+void ShowSelectGameNumberDialog(QWidget* parent, AppServices& app) {
+    TfrmSelectGameNumber dialog(parent, app);
+    dialog.exec();
+}
+
+void ShowFavoriteGamesDialog(QWidget* parent, AppServices& app) {
+    TfrmFavorite dialog(parent, app);
+    dialog.exec();
+}
+
+void RefreshFavoritesMenu(QMenu* menu, AppServices& app) {
+    FavouritesMenu() = menu;
+    if (!menu) return;
+    menu->clear();
+    for (const std::string& name : KnownFavouriteGames(app.ctx)) {
+        const int game = GameNumberByName(app.ctx, name);
+        const std::string picture = TypePictureName(GameType(app.ctx, game));
+        QIcon icon;
+        if (!picture.empty() && app.library.HasBitmap(picture))
+            icon = QIcon(QPixmap::fromImage(app.library.Bitmap(picture)));
+        menu->addAction(icon, QString::fromLatin1(name), menu, [&app, game, name] {
+            StartGame(app.ctx, app.hooks,
+                      {.number = game,
+                       .name = name,
+                       .player = app.ctx.state.Get(field::kPlayer),
+                       .persist = true,
+                       .dealMode = DealMode::kRandomNumber});
+        });
+    }
+    menu->menuAction()->setVisible(!menu->isEmpty());
+}
+
+void RefreshFavoritesMenu(AppServices& app) {
+    RefreshFavoritesMenu(FavouritesMenu().data(), app);
+}
 
 }  // namespace vis

@@ -16,7 +16,10 @@ bool ShowOpenGameDialog(QWidget* parent, AppServices& app);
 void ShowSelectGameNumberDialog(QWidget* parent, AppServices& app);
 // The "Favorite games" dialog.
 void ShowFavoriteGamesDialog(QWidget* parent, AppServices& app);
-// Fills the favourites submenu; each of its items starts its game.
+// Fills the favourites submenu; each of its items starts its game. The
+// menu is hidden while there are no favourites.
 void RefreshFavoritesMenu(QMenu* menu, AppServices& app);
+// Fills again the submenu filled last, after the favourites changed.
+void RefreshFavoritesMenu(AppServices& app);
 
 }  // namespace vis

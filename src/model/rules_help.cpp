@@ -19,13 +19,6 @@ constexpr std::string_view kNone = "None";
 constexpr int kFillKing = 13;
 constexpr int kFillBelowFirstBase = 91;
 
-// A pass count as redeals: -1 unlimited, 0 none, n passes are n - 1 redeals.
-std::string RedealsText(int passes) {
-    if (passes == -1) return "Unlimited";
-    if (passes == 0) return "0";
-    return std::to_string(passes - 1);
-}
-
 std::string CustomTableauText(char code) {
     switch (code) {
         case '1':
@@ -59,6 +52,12 @@ CustomGameHelp::Row MakeRow(std::string_view label, bool allowed, std::string cu
 }
 
 }  // namespace
+
+std::string RedealsText(int passes) {
+    if (passes == -1) return "Unlimited";
+    if (passes == 0) return "0";
+    return std::to_string(passes - 1);
+}
 
 std::optional<CustomGameHelp> BuildCustomGameHelp(const GameContext& ctx, int game,
                                                   const std::string& name) {

@@ -31,6 +31,10 @@ struct CustomGameHelp {
     std::array<Row, 3> rows;
 };
 
+// A pass count as redeals: "Unlimited" for -1, "0" for 0, n passes are
+// n - 1 redeals.
+std::string RedealsText(int passes);
+
 // The help content of a customized game; none when it has no record.
 std::optional<CustomGameHelp> BuildCustomGameHelp(const GameContext& ctx, int game,
                                                   const std::string& name);
