@@ -1,10 +1,8 @@
 // The game selection dialog: opening it (the remembered folder filled and
 // the game in play described and previewed), one more live preview in an
-// open dialog, and
-// filling a group folder, which reads four rules of every game.
+// open dialog, and filling a group folder, which reads four rules of every
+// game.
 #include <benchmark/benchmark.h>
-
-#include <QApplication>
 
 #include "app/app_services.h"
 #include "app/resource_library.h"
@@ -79,12 +77,3 @@ void BM_FillGroupFolder(benchmark::State& state) {
 BENCHMARK(BM_FillGroupFolder)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 // off-screen picture, and loading the resource library.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <memory>
 
 #include "app/resource_library.h"
@@ -133,12 +132,3 @@ BENCHMARK(BM_LoadLibraryAndCardImages)
     ->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

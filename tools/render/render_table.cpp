@@ -54,7 +54,7 @@ TableWindow WindowFor(QSize size) {
 
 }  // namespace
 
-std::optional<QImage> RenderTable(const RenderRequest& request) {
+std::optional<QImage> RenderTable(const RenderRequest& request, const TableInspector& inspect) {
     ResourceLibrary library;
     const QString libraryPath =
         QString::fromStdString((request.programDir / kLibraryFile).string());
@@ -84,6 +84,7 @@ std::optional<QImage> RenderTable(const RenderRequest& request) {
     // The deal may have changed the card size to fit the screen.
     painter.ReloadImages();
     painter.RepaintTable();
+    if (inspect) inspect(ctx, painter);
     return painter.Picture().WindowImage(QRect(QPoint(0, 0), request.size),
                                          ctx.game.layout.scrollOffset);
 }

@@ -5,8 +5,14 @@
 #include <QImage>
 #include <QSize>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+
+namespace vis {
+struct GameContext;
+class TablePainter;
+}  // namespace vis
 
 namespace vis::render {
 
@@ -18,8 +24,11 @@ struct RenderRequest {
     char cardSize = 'B';
 };
 
+// Shown the dealt game and its painter once the table is painted.
+using TableInspector = std::function<void(const GameContext&, const TablePainter&)>;
+
 // The painted window area of the table; nullopt, with the reason on
 // standard error, when the game cannot be dealt or the library is missing.
-std::optional<QImage> RenderTable(const RenderRequest& request);
+std::optional<QImage> RenderTable(const RenderRequest& request, const TableInspector& inspect = {});
 
 }  // namespace vis::render

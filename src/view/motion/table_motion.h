@@ -1,9 +1,10 @@
 // Cards in motion on the table: a card lifted, a card or block sliding from
 // place to place, the block following the pointer, a card peeked at, a card
-// turned up and the deal. Everything is drawn into the painter's
-// `BackBitmap`; the window learns of each change through the picture's
-// change listener, and waits go through the UI port so the window keeps
-// painting while a card slides.
+// turned up and the deal. The moving cards float over `BackBitmap`, which
+// keeps the table beneath them; a slide ends with the card painted into
+// it. The window learns of each change through the picture's change
+// listener, and waits go through the UI port so the window keeps painting
+// while a card slides.
 #pragma once
 
 #include <QImage>
@@ -14,6 +15,7 @@
 #include "model/cards.h"
 #include "model/piles.h"
 #include "view/geometry/table_layout.h"
+#include "view/motion/card_motion.h"
 
 namespace vis {
 
@@ -40,9 +42,30 @@ public:
 
     void AnimateDeal();
 
+    // After a full repaint of the table while a block is lifted: its pile is
+    // drawn again without the lifted cards, which the pile still holds.
+    void RedrawDragOrigin();
+
+    CardMotion& Motion() { return motion_; }
+
+    // Top-left corner (y less the scroll offset) of card `slot` of a pile,
+    // or of the place the next card goes when `slot` is past its top; the
+    // unset marker for a pile off the table.
+    Point SlotPlace(PileRef pile, int slot) const;
+
 private:
+    // The card's face, or its back while it lies face down.
+    CardNumber AsItLies(CardNumber card) const;
+
     GameContext& ctx_;
     TablePainter& painter_;
+    CardMotion motion_;
+    // The pile a dragged block came from, redrawn as it stands at the end.
+    std::optional<PileRef> dragOrigin_;
+    int dragSlot_ = 0;
+    // The card LiftCard raised, which the next slide of it starts from.
+    CardNumber liftedCard_ = 0;
+    bool peeking_ = false;
 };
 
 }  // namespace vis

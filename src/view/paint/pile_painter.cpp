@@ -78,24 +78,30 @@ void PaintPileCard(PaintScene& scene, PileRef pile, std::string_view pileText, i
                       IsCovered(FanTypeOf(scene.ctx.rules, pile.list), slot, count));
 }
 
+int FirstShownSlot(int fanType, int cardCount) {
+    if (IsSquaredFan(fanType)) return std::max(0, cardCount - 1);
+    if (fanType == fan::kOneStep) return std::max(0, cardCount - 2);
+    return 0;
+}
+
 void PaintPile(PaintScene& scene, PileRef pile, int firstSlot) {
+    PaintPileText(scene, pile, scene.ctx.piles.Pile(pile), firstSlot);
+}
+
+void PaintPileText(PaintScene& scene, PileRef pile, std::string_view pileText, int firstSlot) {
     if (!IsOnTable(scene.Layout(), pile)) return;
     if (pile.list == PileList::Mazzo) {
-        PaintStockBlock(scene, pile.index);
+        PaintStockBlock(scene, pile.index, pileText);
         return;
     }
-    const std::string& text = scene.ctx.piles.Pile(pile);
-    const int count = CardCount(text);
+    const int count = CardCount(pileText);
     if (count == 0) {
-        PaintPileCard(scene, pile, text, 0);
+        PaintPileCard(scene, pile, pileText, 0);
         return;
     }
     const int fanType = FanTypeOf(scene.ctx.rules, pile.list);
-    // Only the top card of a squared pile shows; one-step piles show two.
-    int first = std::max(0, firstSlot);
-    if (IsSquaredFan(fanType)) first = std::max(first, count - 1);
-    if (fanType == fan::kOneStep) first = std::max(first, count - 2);
-    for (int slot = first; slot < count; ++slot) PaintPileCard(scene, pile, text, slot);
+    const int first = std::max(firstSlot, FirstShownSlot(fanType, count));
+    for (int slot = first; slot < count; ++slot) PaintPileCard(scene, pile, pileText, slot);
 }
 
 PileOrigin StockBase(const PaintScene& scene, int index) {
@@ -108,11 +114,15 @@ PileOrigin StockBase(const PaintScene& scene, int index) {
 
 void PaintStockBlock(PaintScene& scene, int index) {
     if (index < 0 || index >= kMazzoPileCount) return;
+    PaintStockBlock(scene, index, scene.ctx.piles.mazzo[static_cast<std::size_t>(index)]);
+}
+
+void PaintStockBlock(PaintScene& scene, int index, std::string_view text) {
+    if (index < 0 || index >= kMazzoPileCount) return;
     TableLayout& layout = scene.Layout();
     const PileOrigin base = StockBase(scene, index);
     if (base.x < kOffTableLimit || base.y < kOffTableLimit) return;
     const PileRef pile{PileList::Mazzo, index};
-    const std::string& text = scene.ctx.piles.Pile(pile);
     const int count = CardCount(text);
     const int depth = StockDepth(count, layout.preview);
     StockBlock& previous = scene.stockBlocks[static_cast<std::size_t>(index)];

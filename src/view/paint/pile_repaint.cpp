@@ -113,7 +113,7 @@ void RepaintPile(PaintScene& scene, PileRef pile, std::string_view oldText,
     GameContext& ctx = scene.ctx;
     if (oldText == newText || !IsOnTable(scene.Layout(), pile)) return;
     if (pile.list == PileList::Mazzo) {
-        PaintStockBlock(scene, pile.index);
+        PaintStockBlock(scene, pile.index, newText);
         return;
     }
     const int fanType = FanTypeOf(ctx.rules, pile.list);
@@ -141,7 +141,14 @@ void RepaintPile(PaintScene& scene, PileRef pile, std::string_view oldText,
             toPaint.push_back({other, 0});
         }
     }
-    for (const PileToPaint& entry : toPaint) PaintPile(scene, entry.pile, entry.firstSlot);
+    // The pile itself shows the new text, which callers may give before the
+    // pile holds it (a card lifted off, a card turned over).
+    for (const PileToPaint& entry : toPaint) {
+        if (entry.pile == pile)
+            PaintPileText(scene, pile, newText, entry.firstSlot);
+        else
+            PaintPile(scene, entry.pile, entry.firstSlot);
+    }
 
     if (pile.list == PileList::Fila && CardCount(newText) == 0 &&
         ctx.state.GetInt(field::kGameNumber, 0) == kStockBesideTableauGame)

@@ -1,5 +1,6 @@
 #include "view/paint/table_painter.h"
 
+#include "view/geometry/compute_layout.h"
 #include "view/geometry/scroll_bar.h"
 #include "view/paint/background_painter.h"
 #include "view/paint/card_inversion.h"
@@ -56,9 +57,17 @@ void TablePainter::RepaintTable(const std::vector<QRect>& selected) {
     vis::RepaintTable(scene, window_, screen_, ConfiguredHighlight(ctx_), selected);
 }
 
-void TablePainter::RepaintAll(bool deal) {
+void TablePainter::RepaintAll(bool deal, DealShow* show) {
     PaintScene scene = Scene();
-    vis::RepaintAll(scene, deal, ConfiguredHighlight(ctx_));
+    vis::RepaintAll(scene, deal, ConfiguredHighlight(ctx_), show);
+}
+
+void TablePainter::DealTable(DealShow& show) {
+    PaintScene scene = Scene();
+    ComputeLayout(ctx_, window_, screen_);
+    vis::PaintBackground(scene);
+    picture_.ClearInverted();
+    vis::RepaintAll(scene, true, ConfiguredHighlight(ctx_), &show);
 }
 
 void TablePainter::RepaintPile(PileRef pile, const std::string& oldText,

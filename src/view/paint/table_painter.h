@@ -13,6 +13,7 @@
 #include "view/paint/card_images.h"
 #include "view/paint/paint_scene.h"
 #include "view/paint/table_picture.h"
+#include "view/paint/table_repaint.h"
 
 namespace vis {
 
@@ -41,7 +42,10 @@ public:
     void PaintBackground();
     // Layout, background, every pile, and the selected cards inverted.
     void RepaintTable(const std::vector<QRect>& selected = {});
-    void RepaintAll(bool deal);
+    void RepaintAll(bool deal, DealShow* show = nullptr);
+    // A fresh deal: layout and background, then every pile, the cards of
+    // the reserves and the tableau handed to `show` one by one.
+    void DealTable(DealShow& show);
     void RepaintPile(PileRef pile, const std::string& oldText, const std::string& newText);
     void PaintPile(PileRef pile);
     void RepaintStockSpot();

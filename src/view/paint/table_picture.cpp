@@ -43,6 +43,18 @@ void TablePicture::ClearInverted() {
     for (const QRect& rect : std::exchange(inverted_, {})) Changed(rect);
 }
 
+void TablePicture::SetFloating(const QImage& picture, QPoint tableAt) {
+    // Blit composes 32-bit pixels with straight alpha only.
+    floating_ = picture.format() == QImage::Format_ARGB32
+                    ? picture
+                    : picture.convertToFormat(QImage::Format_ARGB32);
+    floatingAt_ = tableAt;
+}
+
+QRect TablePicture::FloatingRect() const {
+    return floating_.isNull() ? QRect() : QRect(floatingAt_, floating_.size());
+}
+
 QImage TablePicture::WindowImage(const QRect& windowRect, int scrollOffset) const {
     QImage image(windowRect.size(), QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -64,11 +76,13 @@ QImage TablePicture::WindowImage(const QRect& windowRect, int scrollOffset) cons
                            paint::PixelOr(background_, corner.x(), corner.y(), 0xff000000u));
         }
     }
+    if (FloatingRect().intersects(tableRect))
+        paint::Blit(image, floatingAt_ - tableRect.topLeft(), floating_);
     return image;
 }
 
 void TablePicture::PaintWindow(QPainter& painter, const QRect& windowRect, int scrollOffset) const {
-    if (inverted_.empty()) {
+    if (inverted_.empty() && !FloatingRect().intersects(windowRect.translated(0, scrollOffset))) {
         painter.drawImage(windowRect.topLeft(), back_, windowRect.translated(0, scrollOffset));
         return;
     }

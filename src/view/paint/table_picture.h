@@ -2,7 +2,8 @@
 // (background and every card), and `BackgroundBitmap`, the background alone,
 // from which every step that uncovers the table restores it. Both hold the
 // unscrolled table; the window shows a band of `BackBitmap` starting at the
-// scroll offset, with the inverted rectangles of selected cards over it.
+// scroll offset, with the inverted rectangles of selected cards and the
+// floating picture of cards in motion over it.
 #pragma once
 
 #include <QImage>
@@ -42,10 +43,21 @@ public:
     void ClearInverted();
     const std::vector<QRect>& Inverted() const { return inverted_; }
 
+    // A picture floating over the table on the window only: cards in
+    // motion, or a covered card shown whole. `BackBitmap` keeps the table
+    // beneath it, so taking it away needs no restoring. The caller reports
+    // the rectangles that change.
+    void SetFloating(const QImage& picture, QPoint tableAt);
+    void ClearFloating() { floating_ = QImage(); }
+    bool HasFloating() const { return !floating_.isNull(); }
+    const QImage& Floating() const { return floating_; }
+    // Table coordinates; empty without a floating picture.
+    QRect FloatingRect() const;
+
     // Paints the window's rectangle `windowRect` (window coordinates, the
     // table starting at the window's y 0) for scroll offset `scrollOffset`:
     // the band of `BackBitmap`, then the inverted rectangles with their
-    // rounded corners showing the background.
+    // rounded corners showing the background, then the floating picture.
     void PaintWindow(QPainter& painter, const QRect& windowRect, int scrollOffset) const;
     // The window's picture of a rectangle, as PaintWindow draws it.
     QImage WindowImage(const QRect& windowRect, int scrollOffset) const;
@@ -54,6 +66,8 @@ private:
     QImage back_;
     QImage background_;
     std::vector<QRect> inverted_;
+    QImage floating_;
+    QPoint floatingAt_;
     std::function<void(const QRect&)> listener_;
 };
 

@@ -1,6 +1,7 @@
 #include "view/paint/table_repaint.h"
 
 #include "model/rule_index.h"
+#include "view/geometry/card_position.h"
 #include "view/geometry/compute_layout.h"
 #include "view/geometry/fan_types.h"
 #include "view/paint/background_painter.h"
@@ -29,31 +30,51 @@ void PaintEmptyMarks(PaintScene& scene) {
     }
 }
 
-// Layer by layer: the bottom card of every pile, then the second card of
-// every pile, and so on, as the cards are dealt.
-void PaintTableauByLayers(PaintScene& scene, int pileCount) {
-    int layers = 1;
-    for (int i = 0; i < pileCount; ++i)
-        layers = std::max(layers, CardCount(scene.ctx.piles.fila[static_cast<std::size_t>(i)]));
-    for (int layer = 0; layer < layers; ++layer) {
-        for (int i = 0; i < pileCount; ++i) {
-            const PileRef pile{PileList::Fila, i};
-            if (!IsOnTable(scene.Layout(), pile)) continue;
-            const std::string& text = scene.ctx.piles.Pile(pile);
-            const int count = CardCount(text);
-            if (layer >= count && !(layer == 0 && count == 0)) continue;
-            // Squared piles show their top card only.
-            const int fanType = scene.ctx.rules[rule::kTableauFan];
-            if (count > 0 && IsSquaredFan(fanType) && layer != count - 1) continue;
-            if (count > 1 && fanType == fan::kOneStep && layer < count - 2) continue;
-            PaintPileCard(scene, pile, text, layer);
-        }
-    }
+bool AnyTableCards(const GameContext& ctx) {
+    for (int i = 0; i < PlacedCount(ctx, rule::kReserveCount, kAppoggPileCount); ++i)
+        if (!ctx.piles.appogg[static_cast<std::size_t>(i)].empty()) return true;
+    for (int i = 0; i < PlacedCount(ctx, rule::kTableauCount, kFilaPileCount); ++i)
+        if (!ctx.piles.fila[static_cast<std::size_t>(i)].empty()) return true;
+    return false;
 }
 
 }  // namespace
 
-void RepaintAll(PaintScene& scene, bool deal, const FoundationHighlight& highlight) {
+void VisitTableCards(const PaintScene& scene, bool everyCard,
+                     const std::function<void(PileRef, std::string_view, int)>& visit) {
+    const GameContext& ctx = scene.ctx;
+    const auto visitPile = [&](PileRef pile, int onlyLayer) {
+        if (!IsOnTable(scene.Layout(), pile)) return;
+        const std::string& text = ctx.piles.Pile(pile);
+        const int count = CardCount(text);
+        if (count == 0) {
+            if (onlyLayer <= 0) visit(pile, text, 0);
+            return;
+        }
+        const int first = everyCard ? 0 : FirstShownSlot(FanTypeOf(ctx.rules, pile.list), count);
+        for (int slot = first; slot < count; ++slot)
+            if (onlyLayer < 0 || slot == onlyLayer) visit(pile, text, slot);
+    };
+    constexpr int kAllLayers = -1;
+    const int reserves = PlacedCount(ctx, rule::kReserveCount, kAppoggPileCount);
+    for (int i = 0; i < reserves; ++i) visitPile(PileRef{PileList::Appogg, i}, kAllLayers);
+
+    const int tableau = PlacedCount(ctx, rule::kTableauCount, kFilaPileCount);
+    if (ctx.rules[rule::kPlayHomeOrder] != 0) {
+        for (int i = 0; i < tableau; ++i) visitPile(PileRef{PileList::Fila, i}, kAllLayers);
+        return;
+    }
+    // Layer by layer: the bottom card of every pile, then the second card
+    // of every pile, and so on.
+    int layers = 1;
+    for (int i = 0; i < tableau; ++i)
+        layers = std::max(layers, CardCount(ctx.piles.fila[static_cast<std::size_t>(i)]));
+    for (int layer = 0; layer < layers; ++layer)
+        for (int i = 0; i < tableau; ++i) visitPile(PileRef{PileList::Fila, i}, layer);
+}
+
+void RepaintAll(PaintScene& scene, bool deal, const FoundationHighlight& highlight,
+                DealShow* show) {
     GameContext& ctx = scene.ctx;
     if (!ctx.flags[Flag::kGameInProgress]) return;
     TableLayout& layout = ctx.game.layout;
@@ -65,14 +86,20 @@ void RepaintAll(PaintScene& scene, bool deal, const FoundationHighlight& highlig
     for (int i = 0; i < kMazzoPileCount; ++i) PaintStockBlock(scene, i);
     for (int i = 0; i < kDestPileCount; ++i) PaintPile(scene, PileRef{PileList::Dest, i});
 
-    const int reserves = PlacedCount(ctx, rule::kReserveCount, kAppoggPileCount);
-    for (int i = 0; i < reserves; ++i) PaintPile(scene, PileRef{PileList::Appogg, i});
-
-    const int tableau = PlacedCount(ctx, rule::kTableauCount, kFilaPileCount);
-    if (ctx.rules[rule::kPlayHomeOrder] != 0) {
-        for (int i = 0; i < tableau; ++i) PaintPile(scene, PileRef{PileList::Fila, i});
+    if (deal && show != nullptr && AnyTableCards(ctx)) {
+        show->Begin(scene);
+        VisitTableCards(scene, true, [&](PileRef pile, std::string_view text, int slot) {
+            // Empty piles get their marks as their first layer is reached.
+            if (CardCount(text) == 0)
+                PaintPileCard(scene, pile, text, slot);
+            else
+                show->DealCard(scene, pile, text, slot);
+        });
+        show->End(scene);
     } else {
-        PaintTableauByLayers(scene, tableau);
+        VisitTableCards(scene, false, [&](PileRef pile, std::string_view text, int slot) {
+            PaintPileCard(scene, pile, text, slot);
+        });
     }
 
     HighlightFoundations(scene, -1, highlight);
