@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install_deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVIS_BUILD_TESTS=OFF
-cmake --build build --target vistrane
+# The program with the games file and the resource library beside it.
+cmake --build build --target vistrane vistrane-games vistrane-resources
 exec build/bin/vistrane

@@ -1,11 +1,10 @@
+// Vistrane 2000. No command-line argument is read: the program directory is
+// the executable's.
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Vistrane 2000");
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    return vis::RunProgram(vis::ExecutableDirectory());
 }

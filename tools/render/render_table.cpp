@@ -7,6 +7,7 @@
 #include "engine/engine_hooks.h"
 #include "model/config_file.h"
 #include "model/program_paths.h"
+#include "model/start_up.h"
 #include "model/text.h"
 #include "store/preference_keys.h"
 #include "view/geometry/card_size.h"
@@ -26,21 +27,9 @@ constexpr int kScrollBarWidth = 16;
 // The preferences of the program directory's configuration, defaults where
 // it says nothing, mirrored into the state block as start-up does.
 void LoadPreferences(GameContext& ctx, ScreenSize screen) {
-    const auto config = ConfigFilePath(ctx.state);
-    const DefaultContext defaults{.screenWidth = screen.width,
-                                  .screenHeight = screen.height,
-                                  .programDir = ProgramDir(ctx.state).string()};
-    for (const PreferenceKey& key : PreferenceKeys()) {
-        if (!key.field) continue;
-        const std::string value =
-            ReadPref(config, kPreferenceSection, key.key, DefaultValue(key, defaults));
-        if (key.type == PrefType::kInteger) {
-            const auto number = ParseInt(value);
-            ctx.state.SetZeroPadded(*key.field, number ? *number : 0);
-        } else {
-            ctx.state.Set(*key.field, value);
-        }
-    }
+    vis::LoadPreferences(ctx, {.screenWidth = screen.width,
+                               .screenHeight = screen.height,
+                               .programDir = ProgramDir(ctx.state).string()});
 }
 
 TableWindow WindowFor(QSize size) {

@@ -1,0 +1,198 @@
+// TfrmMain: the table the games are played on, with the main menu, the two
+// toolbars, the clock and score panels, the demo panel, the pile-size tip
+// and the vertical scroll bar.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+#include "app/app_services.h"
+#include "app/input_blocker.h"
+#include "model/ui_port.h"
+#include "records/demo_panel.h"
+#include "view/motion/table_motion.h"
+#include "view/paint/table_painter.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QToolBar;
+class QWidget;
+
+namespace vis {
+
+struct GameSession;
+class PauseScreen;
+class SoundPlayer;
+class TableWidget;
+
+// The menu and toolbar commands by name.
+enum class Command {
+    kNew,
+    kOpen,
+    kRestart,
+    kSelectNumber,
+    kRandom,
+    kSave,
+    kPlayers,
+    kHoldAndExit,
+    kExit,
+    kUndo,
+    kRedo,
+    kInsertBookmark,
+    kGoToBookmark,
+    kPause,
+    kQuitGame,
+    kGameInformation,
+    kAutoplay,
+    kDemo,
+    kGameStatistics,
+    kPlayersStatistics,
+    kAllGamesStatistics,
+    kLogStatistics,
+    kHiScores,
+    kOverallScore,
+    kCustomize,
+    kCustomizeRules,
+    kFavoriteGames,
+    kCardCounter,
+    kRules,
+    kContents,
+    kTipOfTheDay,
+    kAbout,
+};
+
+class TfrmMain : public QMainWindow {
+public:
+    TfrmMain(GameSession& session, const ResourceLibrary& library, SoundPlayer& sounds);
+    ~TfrmMain() override;
+
+    GameContext& Ctx();
+    AppServices& Services() { return services_; }
+    TablePainter& Painter() { return painter_; }
+    TableMotion& Motion() { return motion_; }
+    QAction* Action(Command command) const { return actions_.at(command); }
+
+    // The toolbars, panels, status bar and pointer as the preferences say,
+    // once start-up has read them.
+    void ApplyStartUpPreferences();
+    // Window placement from the preferences, and back.
+    void RestoreWindowState();
+    void SaveWindowState();
+
+    // What the core asks of the window (see UiPort).
+    void UpdateCaption();
+    void ShowScore(const QString& text);
+    void ShowClock(const QString& text);
+    void SetCommandGroupEnabled(CommandGroup group, bool enabled);
+    bool IsCommandGroupEnabled(CommandGroup group) const;
+    void SetCommandEnabled(UiCommand command, bool enabled);
+    void SetCommandChecked(UiCommand command, bool checked);
+    void ShowAutoplaySwitch(bool on);
+    void SetInputBlocked(bool blocked) { inputBlocker_.SetActive(blocked); }
+    void BeginPauseScreen();
+    void EndPauseScreen();
+    void ShowPileSizeTip(const QString& text, QPoint pointer);
+    void HidePileSizeTip();
+    void ShowMainPopupMenu(QPoint at);
+    TableScrollView ScrollView() const;
+    int ScrollByLargeStep(bool down);
+    void UpdateScrollBar();
+    void RepaintTable();
+    void PaintEmptyTable();
+    void ShowDemoPanel(bool shown);
+    void ShowDemoPosition(int position, int maximum);
+    void SetTablePointer(int shape);
+    TableWidget* Table() const { return table_; }
+    // Lays the current game out for the window as it is now.
+    TableWindow CurrentTableWindow() const;
+    ScreenSize Screen() const;
+
+    // Runs a command as its menu item does.
+    void RunCommand(Command command);
+    // The first activation: a held game resumed, else the game selection.
+    void FirstActivation();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Construction, one concern each.
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolbars();
+    void CreatePanels();
+    void CreateTable();
+    void ApplyToolbarPreferences();
+    void ArrangeToolbarRow();
+    void UpdateToolbarGlyphs();
+
+    // Command handlers by menu (file_commands.cpp, game_commands.cpp).
+    void mnuNewClick();
+    void mnuOpenClick();
+    void mnuRestartClick();
+    void mnuSelectNumberClick();
+    void mnuRandomClick();
+    void mnuSaveClick();
+    void mnuHoldAndExitClick();
+    void mnuUndoClick();
+    void mnuRedoClick();
+    void mnuInsertBookmarkClick();
+    void mnuGoToBookmarkClick();
+    void mnuPauseClick();
+    void mnuQuitGameClick();
+    void mnuAutoplayClick();
+    void mnuDemoClick();
+    void mnuFavoriteGamesClick();
+    void mnuRulesClick();
+    void mnuContentsClick();
+
+    // Toolbar and panel settings (toolbars.cpp).
+    void SetToolbarLarge(bool large);
+    void SetToolbarFlat(bool flat);
+    void SetPanelShown(bool clock, bool shown);
+    void WritePreference(std::string_view key, std::string_view value);
+    void Timer1Timer();
+    void ResizeTablePictures();
+    void ReportFileError(const std::exception& error);
+
+    GameSession& session_;
+    const ResourceLibrary& library_;
+    SoundPlayer& sounds_;
+    AppServices services_;
+    TablePainter painter_;
+    TableMotion motion_;
+    InputBlocker inputBlocker_;
+    DemoPanel demo_;
+
+    std::map<Command, QAction*> actions_;
+    QMenu* mnuFavorites_ = nullptr;
+    QMenu* popMain_ = nullptr;
+    QToolBar* pnlTB_ = nullptr;   // large
+    QToolBar* pnlTB1_ = nullptr;  // small
+    QWidget* pnlTempo_ = nullptr;
+    QLabel* lblTempo_ = nullptr;
+    QWidget* pnlScore_ = nullptr;
+    QLabel* lblScore_ = nullptr;
+    QWidget* pnlDemo_ = nullptr;
+    QLabel* lblDemo_ = nullptr;
+    QWidget* pnlPilesSize_ = nullptr;
+    QLabel* lblPilesSize_ = nullptr;
+    QScrollBar* scrBarMain_ = nullptr;
+    TableWidget* table_ = nullptr;
+    std::unique_ptr<PauseScreen> pause_;
+    QTimer timer1_;
+    bool gameGroupEnabled_ = false;
+    bool toolbarVisible_ = true;
+    bool toolbarLarge_ = false;
+    bool toolbarFlat_ = true;
+    bool startingUp_ = true;
+    bool firstActivationQueued_ = false;
+};
+
+}  // namespace vis

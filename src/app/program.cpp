@@ -1,0 +1,108 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplashScreen>
+
+#include "app/main_window.h"
+#include "app/splash_window.h"
+#include "engine/autoplay.h"
+#include "model/config_file.h"
+#include "model/games_file.h"
+#include "model/program_paths.h"
+#include "model/sound_events.h"
+#include "model/start_up.h"
+#include "store/preference_keys.h"
+
+namespace vis {
+
+namespace {
+
+constexpr std::string_view kLibraryFile = "VIS.RGF";
+constexpr int kRichColourBits = 24;
+
+DefaultContext DisplayDefaults(const std::filesystem::path& programDir) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect size = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const int depth = screen ? screen->depth() : kRichColourBits;
+    return {.screenColours = 1 << std::min(depth, kRichColourBits),
+            .screenWidth = size.width(),
+            .screenHeight = size.height(),
+            .programDir = programDir.string()};
+}
+
+// The hourglass for the whole start-up.
+class StartUpPointer {
+public:
+    StartUpPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~StartUpPointer() { QApplication::restoreOverrideCursor(); }
+    StartUpPointer(const StartUpPointer&) = delete;
+    StartUpPointer& operator=(const StartUpPointer&) = delete;
+};
+
+}  // namespace
+
+Program::Program(const std::filesystem::path& programDir) : programDir_(programDir) {
+    GameContext& ctx = session_.ctx;
+    ctx.state.Set(field::kConfigPath, kConfigRelativePath);
+    SetProgramDir(ctx.state, programDir);
+}
+
+Program::~Program() {
+    ui_.SetMainWindow(nullptr);
+}
+
+std::optional<int> Program::StartUp() {
+    StartUpPointer pointer;
+    GameContext& ctx = session_.ctx;
+    QApplication::setApplicationName(
+        QString::fromUtf8(kProductTitle.data(), static_cast<int>(kProductTitle.size())));
+    // The splash picture comes from the library, so it is loaded first; a
+    // library that fails is reported once the plain splash is up.
+    const auto libraryError =
+        library_.Load(QString::fromStdString((programDir_ / kLibraryFile).string()));
+    splash_ = ShowSplash(library_);
+    const auto config = ConfigFilePath(ctx.state);
+    ctx.state.Set(field::kSoundsEnabled,
+                  ReadPref(config, kPreferenceSection, "Sounds_Enabled", "Y"));
+    PlaySoundEvent(ui_, ctx.state, "Splash",
+                   ReadPref(config, kPreferenceSection, "Sounds_Splash", "Y") == "Y");
+    if (libraryError) {
+        splash_.reset();
+        ui_.ShowMessage(libraryError->toStdString());
+        return 0;
+    }
+
+    window_ = std::make_unique<TfrmMain>(session_, library_, sounds_);
+    ui_.SetMainWindow(window_.get());
+    if (InitialiseGame(ctx, DisplayDefaults(programDir_)) == StartUpResult::kGamesFileMissing) {
+        splash_.reset();
+        ui_.ShowError(GamesFileMissingMessage(programDir_ / kGamesFileName));
+        return 0;
+    }
+    window_->ApplyStartUpPreferences();
+    if (ReadPref(config, kPreferenceSection, "AutoPlay", "Y") == "Y")
+        ToggleAutoplay(ctx, session_.play);
+    window_->RestoreWindowState();
+    return std::nullopt;
+}
+
+void Program::ShowMainWindow() {
+    window_->show();
+    window_->repaint();
+    splash_.reset();
+}
+
+int RunProgram(const std::filesystem::path& programDir) {
+    Program program(programDir);
+    if (const auto code = program.StartUp()) return *code;
+    program.ShowMainWindow();
+    return QApplication::exec();
+}
+
+std::filesystem::path ExecutableDirectory() {
+    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
+
+}  // namespace vis
