@@ -2,7 +2,10 @@
 
 #include <iostream>
 
+#include "model/config_file.h"
 #include "model/program_paths.h"
+#include "model/text.h"
+#include "store/preference_keys.h"
 
 namespace vis::cli {
 
@@ -35,6 +38,26 @@ bool CliUi::Confirm(const std::string& text) {
 CliSession::CliSession(const std::filesystem::path& programDir) {
     ctx.state.Set(field::kConfigPath, kConfigRelativePath);
     SetProgramDir(ctx.state, programDir);
+    // The one scoring scheme the program plays by.
+    ctx.state.Set(field::kScoringScheme, "01");
+}
+
+void LoadPreferences(GameContext& ctx, ScreenSize screen) {
+    const auto config = ConfigFilePath(ctx.state);
+    const DefaultContext defaults{.screenWidth = screen.width,
+                                  .screenHeight = screen.height,
+                                  .programDir = ProgramDir(ctx.state).string()};
+    for (const PreferenceKey& key : PreferenceKeys()) {
+        if (!key.field) continue;
+        const std::string value =
+            ReadPref(config, kPreferenceSection, key.key, DefaultValue(key, defaults));
+        if (key.type == PrefType::kInteger) {
+            const auto number = ParseInt(value);
+            ctx.state.SetZeroPadded(*key.field, number ? *number : 0);
+        } else {
+            ctx.state.Set(*key.field, value);
+        }
+    }
 }
 
 std::filesystem::path ExecutableDir(const char* argv0) {
