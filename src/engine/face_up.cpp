@@ -22,6 +22,9 @@ void TurnFaceUp(GameContext& ctx, CardNumber card, int slot, int tableau) {
     PlaySoundEvent(ctx.ui, ctx.state, "Face_up", field::kSoundsFaceUp);
     if (CardCount(text) == 1) ctx.ui.RepaintPile(pile, without, text);
     ctx.ui.RefreshCardCounter();
+    // A turn is a step of its own: what was taken back before it is no
+    // longer ahead of the table.
+    ClearRedo(ctx);
 }
 
 void AutoFaceUp(GameContext& ctx) {

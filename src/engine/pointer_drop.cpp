@@ -177,18 +177,22 @@ std::vector<DropCandidate> RankDropCandidates(const GameContext& ctx, CardNumber
     return found;
 }
 
+bool DropAccepts(GameContext& ctx, CardNumber card, const DropCandidate& candidate) {
+    const DropFilter filter = FillPhaseFilter(ctx, card);
+    if (!filter.any || (filter.foundationsOnly && candidate.kind != DropKind::kFoundation))
+        return false;
+    if (candidate.kind == DropKind::kWaste)
+        return ctx.rules[rule::kWasteNotTarget] != kWasteNeverTarget && WasteTakes(ctx, card);
+    return candidate.slot >= 0 || CanPlayToPile(ctx, card, DropTargetKey(candidate));
+}
+
 bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCandidate& candidate,
                const Rect& block, bool autoplay) {
     if (!OverlapArea(block, DropRect(ctx, candidate))) return false;
     const PileRef pile = PileOf(candidate);
     const bool onCardPlace = candidate.slot >= 0;
-    std::string target = DropTargetKey(candidate);
-    if (candidate.kind == DropKind::kWaste) {
-        if (!WasteTakes(ctx, card)) return false;
-        target = "Stock02";
-    } else if (!onCardPlace && !CanPlayToPile(ctx, card, target)) {
-        return false;
-    }
+    if (!DropAccepts(ctx, card, candidate)) return false;
+    std::string target = candidate.kind == DropKind::kWaste ? "Stock02" : DropTargetKey(candidate);
     if (candidate.kind == DropKind::kFoundation && autoplay)
         target = "Dest_Autoplay" + std::to_string(candidate.index + 1);
 

@@ -32,9 +32,6 @@ constexpr int kAnyReserveCardLifts = -11;
 constexpr int kWasteLocked = 2;
 constexpr int kFaceDownBuildFamily = 40;
 
-bool IsDiscardFamily(int family) {
-    return family == 2 || family == 12 || family == 15;
-}
 // The discard families that also pair a King with an Ace.
 bool DiscardWraps(int family) {
     return family == 12 || family == 15;
@@ -112,13 +109,8 @@ void DiscardLifted(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
 
 void PressDiscardGameTableau(GameContext& ctx, PlayHooks& hooks, const Press& press) {
     const CardNumber card = press.hit.card;
-    const CardNumber discardTop = TopCard(ctx.piles.mazzo[kSecondWasteIndex]);
     const bool isTop = TopCard(ctx.piles.Pile(press.pile)) == card;
-    const int rank = RankOf(card);
-    const int onDiscard = discardTop > 0 ? RankOf(discardTop) : -1;
-    const bool adjacent = DiscardWraps(Family(ctx)) ? IsOneApartWrapping(onDiscard, rank)
-                                                    : IsOneApart(onDiscard, rank);
-    if (!isTop || !adjacent) {
+    if (!isTop || !DiscardTakes(ctx, card)) {
         ctx.ui.Beep();
         return;
     }
@@ -281,6 +273,32 @@ void ReleaseBlock(GameContext& ctx, PlayHooks& hooks) {
 }
 
 }  // namespace
+
+bool IsDiscardFamily(int family) {
+    return family == 2 || family == 12 || family == 15;
+}
+
+bool DiscardTakes(const GameContext& ctx, CardNumber card) {
+    const CardNumber discardTop = TopCard(ctx.piles.mazzo[kSecondWasteIndex]);
+    const int rank = RankOf(card);
+    const int onDiscard = discardTop > 0 ? RankOf(discardTop) : -1;
+    return DiscardWraps(Family(ctx)) ? IsOneApartWrapping(onDiscard, rank)
+                                     : IsOneApart(onDiscard, rank);
+}
+
+bool PressPlaysByItself(const GameContext& ctx) {
+    const int family = Family(ctx);
+    return ctx.rules[rule::kSelectionGame] != 0 || ctx.rules[rule::kClickToMove] == 1 ||
+           SelectsOnTableau(family) || IsMemoryFamily(family);
+}
+
+bool PressTurnsTopUp(const GameContext& ctx, int tableau) {
+    const int family = Family(ctx);
+    if (PressPlaysByItself(ctx) || IsDiscardFamily(family) || family == kFaceDownBuildFamily)
+        return false;
+    const CardNumber top = TopCard(ctx.piles.fila[static_cast<std::size_t>(tableau)]);
+    return top > 0 && !ctx.deck.IsFaceUp(top) && GridPileFree(ctx, tableau);
+}
 
 void PointerDown(GameContext& ctx, PlayHooks& hooks, PointerButton button, PointerKeys keys, int x,
                  int y) {

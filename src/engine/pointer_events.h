@@ -17,6 +17,18 @@ struct PointerKeys {
     bool ctrl = false;
 };
 
+// The games whose left press on a tableau card sends it to the discard
+// pile at once (a card one rank from the discard's top card).
+bool IsDiscardFamily(int family);
+// Whether such a press would take `card` to the discard pile.
+bool DiscardTakes(const GameContext& ctx, CardNumber card);
+// The games whose presses select, pair, turn or move cards by themselves
+// instead of lifting them.
+bool PressPlaysByItself(const GameContext& ctx);
+// Whether a left press on the top card of tableau pile `tableau` would turn
+// it face up.
+bool PressTurnsTopUp(const GameContext& ctx, int tableau);
+
 void PointerDown(GameContext& ctx, PlayHooks& hooks, PointerButton button, PointerKeys keys, int x,
                  int y);
 void PointerMove(GameContext& ctx, PlayHooks& hooks, PointerKeys keys, int x, int y);

@@ -12,7 +12,19 @@ namespace {
 // Inside the card's edge, on the strip a covered card shows.
 constexpr int kInset = 1;
 
-std::optional<DropCandidate> CandidateOf(std::string_view key) {
+void Click(GameContext& ctx, PlayHooks& hooks, Point at) {
+    PointerDown(ctx, hooks, PointerButton::kLeft, {}, at.x, at.y);
+    PointerUp(ctx, hooks, PointerButton::kLeft, at.x, at.y);
+}
+
+Point StockPoint(const GameContext& ctx) {
+    const Point origin = OriginOf(ctx.game.layout, {PileList::Mazzo, kStockIndex});
+    return {origin.x + kInset, origin.y + kInset};
+}
+
+}  // namespace
+
+std::optional<DropCandidate> DropCandidateFor(std::string_view key) {
     const std::optional<PileRef> pile = PileByKey(key);
     if (!pile) return std::nullopt;
     switch (pile->list) {
@@ -29,12 +41,32 @@ std::optional<DropCandidate> CandidateOf(std::string_view key) {
     return std::nullopt;
 }
 
-void Click(GameContext& ctx, PlayHooks& hooks, Point at) {
-    PointerDown(ctx, hooks, PointerButton::kLeft, {}, at.x, at.y);
-    PointerUp(ctx, hooks, PointerButton::kLeft, at.x, at.y);
+bool PressOnCard(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
+    const std::optional<Point> at = PointOnCard(ctx, card);
+    if (!at) return false;
+    PointerDown(ctx, hooks, PointerButton::kLeft, {}, at->x, at->y);
+    return true;
 }
 
-}  // namespace
+void DropLiftedBlockOn(GameContext& ctx, PlayHooks& hooks, const DropCandidate& target) {
+    const Rect place = DropRect(ctx, target);
+    const Point grab = ctx.game.pointer.grabOffset;
+    const Point to{place.left + grab.x, place.top + grab.y};
+    PointerMove(ctx, hooks, {}, to.x, to.y);
+    PointerUp(ctx, hooks, PointerButton::kLeft, to.x, to.y);
+}
+
+bool PressOnStock(GameContext& ctx, PlayHooks& hooks) {
+    if (!IsOnTable(ctx.game.layout, {PileList::Mazzo, kStockIndex})) return false;
+    const Point at = StockPoint(ctx);
+    PointerDown(ctx, hooks, PointerButton::kLeft, {}, at.x, at.y);
+    return true;
+}
+
+void ReleaseOnStock(GameContext& ctx, PlayHooks& hooks) {
+    const Point at = StockPoint(ctx);
+    PointerUp(ctx, hooks, PointerButton::kLeft, at.x, at.y);
+}
 
 std::optional<Point> PointOnCard(const GameContext& ctx, CardNumber card) {
     const CardOrigin origin = FindOrigin(ctx.piles, card);
@@ -47,15 +79,11 @@ std::optional<Point> PointOnCard(const GameContext& ctx, CardNumber card) {
 }
 
 bool DragCardToPile(GameContext& ctx, PlayHooks& hooks, CardNumber card, std::string_view key) {
-    const std::optional<Point> from = PointOnCard(ctx, card);
-    const std::optional<DropCandidate> target = CandidateOf(key);
-    if (!from || !target || !IsOnTable(ctx.game.layout, *PileByKey(key))) return false;
-    const Rect place = DropRect(ctx, *target);
-    PointerDown(ctx, hooks, PointerButton::kLeft, {}, from->x, from->y);
-    const Point grab = ctx.game.pointer.grabOffset;
-    const Point to{place.left + grab.x, place.top + grab.y};
-    PointerMove(ctx, hooks, {}, to.x, to.y);
-    PointerUp(ctx, hooks, PointerButton::kLeft, to.x, to.y);
+    const std::optional<DropCandidate> target = DropCandidateFor(key);
+    if (!PointOnCard(ctx, card) || !target || !IsOnTable(ctx.game.layout, *PileByKey(key)))
+        return false;
+    PressOnCard(ctx, hooks, card);
+    DropLiftedBlockOn(ctx, hooks, *target);
     return true;
 }
 
@@ -69,10 +97,8 @@ bool DoubleClickCard(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
 }
 
 bool ClickStock(GameContext& ctx, PlayHooks& hooks) {
-    const PileRef stock{PileList::Mazzo, kStockIndex};
-    if (!IsOnTable(ctx.game.layout, stock)) return false;
-    const Point origin = OriginOf(ctx.game.layout, stock);
-    Click(ctx, hooks, {origin.x + kInset, origin.y + kInset});
+    if (!PressOnStock(ctx, hooks)) return false;
+    ReleaseOnStock(ctx, hooks);
     return true;
 }
 

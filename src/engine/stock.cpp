@@ -206,7 +206,40 @@ void PressStockWithoutWaste(GameContext& ctx, PlayHooks& hooks) {
     }
 }
 
+bool PressWithWasteActs(const GameContext& ctx) {
+    const bool stockEmpty = ctx.piles.mazzo[kStockIndex].empty();
+    const int wasteCards = CardCount(ctx.piles.mazzo[kWasteIndex]);
+    if (ctx.rules[rule::kStockWaitsForWaste] == 1 && wasteCards > 0) return false;
+    if (GatheringDue(ctx)) return true;
+    if (!stockEmpty) return ctx.rules[rule::kCardsPerPress] >= 1;
+    return wasteCards > 1 && PassesRemain(ctx);
+}
+
+bool PressWithoutWasteActs(const GameContext& ctx) {
+    const GameRules& rules = ctx.rules;
+    const int type = rules[rule::kGatheringRedeal];
+    const bool stockEmpty = ctx.piles.mazzo[kStockIndex].empty();
+    if ((type > 0 && stockEmpty) || type == kGatherOnEveryPress) return GatheringDue(ctx);
+    if (stockEmpty) return false;
+    const int tableauAction = rules[rule::kTableauStockDeal];
+    const int reserveAction = rules[rule::kReserveStockDeal];
+    if (tableauAction == kDealToTableau || LastTableauDealCode(ctx) == kDealToTableau) return true;
+    if (tableauAction == kDealToFullTableau || LastTableauDealCode(ctx) == kDealToFullTableau)
+        return !AnyTableauPileEmpty(ctx);
+    return reserveAction == kDealToReserves || LastReserveDealCode(ctx) == kDealToReserves ||
+           reserveAction == kDealReservesOrLastRow || reserveAction == kDealReservesInTurn ||
+           tableauAction == kDealFourRounds || rules[rule::kExtraStockArrangement] != 0;
+}
+
 }  // namespace
+
+bool StockPressActs(const GameContext& ctx) {
+    // Until the first card has gone home in a fill-phase game, nothing but
+    // that move is carried out.
+    if (ctx.rules[rule::kFillPhase] == 1 && ctx.game.fillCounter == 0) return false;
+    if (ctx.rules[rule::kSelectionGame] != 0) return !ctx.piles.mazzo[kStockIndex].empty();
+    return ctx.rules[rule::kHasWaste] == 1 ? PressWithWasteActs(ctx) : PressWithoutWasteActs(ctx);
+}
 
 bool PassesRemain(const GameContext& ctx) {
     const int passes = ctx.rules[rule::kPasses];

@@ -18,6 +18,12 @@ bool PassesRemain(const GameContext& ctx);
 // A left press on the stock spot; `topCard` is the stock's top card or 0.
 void PressStock(GameContext& ctx, PlayHooks& hooks, CardNumber topCard);
 
+// Whether a press and release on the stock spot would change the table:
+// a deal, a redeal or a gathering. Judged from the same rules `PressStock`
+// follows, changing nothing. The selection games' presses are their own and
+// count as acting while their stock holds cards.
+bool StockPressActs(const GameContext& ctx);
+
 // An empty stock redeals only at the release over it: the press marks it.
 void MarkStockPressed(GameContext& ctx);
 // The release over a pressed stock: the prepared redeal happens now.

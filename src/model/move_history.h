@@ -35,6 +35,9 @@ struct MoveHistory {
     PileLists previousPosition;
 
     HistorySide& Side(HistoryDirection d) { return d == HistoryDirection::kUndo ? undo : redo; }
+    const HistorySide& Side(HistoryDirection d) const {
+        return d == HistoryDirection::kUndo ? undo : redo;
+    }
 };
 
 }  // namespace vis

@@ -95,6 +95,11 @@ void FitCardsToScreen(GameContext& ctx) {
 
 // The working values of the play engine that belong to one deal.
 void ClearPlayState(MainGame& game) {
+    // Nothing lifted, pressed or shown whole survives into the new deal.
+    game.pointer = PointerState{};
+    game.stockPressed = false;
+    game.singleCardMove = true;
+    game.liftedRunTop = 0;
     game.draggedCard = 0;
     game.fillCounter = 0;
     game.attemptCounter = 0;

@@ -58,7 +58,9 @@ void ForEachStack(HistorySide& side, const auto& visit) {
     visit(side.reserve, kReserveLines);
 }
 
-bool StepAllowed(GameContext& ctx, HistoryDirection direction) {
+}  // namespace
+
+bool StepAllowed(const GameContext& ctx, HistoryDirection direction) {
     if (!ctx.flags[Flag::kGameInProgress]) return false;
     if (ctx.history.Side(direction).IsEmpty()) return false;
     const std::string mode = ctx.state.Get(field::kUndoMode);
@@ -70,8 +72,6 @@ bool StepAllowed(GameContext& ctx, HistoryDirection direction) {
     }
     return true;
 }
-
-}  // namespace
 
 void DropNewestLogEntry(std::string& log) {
     const std::size_t comma = CommaBeforeNewest(log);

@@ -31,6 +31,10 @@ void MarkStepEvent(GameContext& ctx, int code);
 void DropNewestSnapshots(GameContext& ctx, int count);
 void DropSecondNewestLines(GameContext& ctx, int count);
 
+// Whether the Undo (or Redo) command may take a step now: a game in
+// progress, a step on that side, and the undo mode allowing it.
+bool StepAllowed(const GameContext& ctx, HistoryDirection direction);
+
 // Undo or redo one step. A non-silent step is checked first (a beep and no
 // change when refused); after the restore `lossCheck` runs. True when the
 // step was taken.

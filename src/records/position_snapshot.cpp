@@ -1,8 +1,10 @@
 #include "records/position_snapshot.h"
 
+#include <algorithm>
 #include <array>
 
 #include "model/rule_index.h"
+#include "model/shuffle.h"
 
 namespace vis {
 
@@ -19,6 +21,34 @@ PileRef PileOfLine(int line) {
 bool KeepsFoundationOneEmpty(const GameRules& rules) {
     const int family = rules[rule::kFamily];
     return rules[rule::kSelectionGame] != 0 || family == 3 || family == 4;
+}
+
+// Foundation building codes whose piles are not held to the game's most
+// cards: unlimited up to a deck, and turning at thirteen.
+constexpr int kUnlimitedFoundation = 20;
+constexpr int kTurningFoundation = 29;
+constexpr int kMostCardsUnlimited = 52;
+
+int UsedPiles(const GameRules& rules, int countRule, int piles) {
+    return std::clamp<int>(rules[countRule], 0, piles);
+}
+
+bool UnusedPilesEmpty(const GameContext& ctx, PileList list, int countRule) {
+    const int used = UsedPiles(ctx.rules, countRule, PileCount(list));
+    for (int i = used; i < PileCount(list); ++i)
+        if (!ctx.piles.Pile(list, i).empty()) return false;
+    return true;
+}
+
+bool FoundationsWithinLimits(const GameContext& ctx) {
+    for (int i = 0; i < UsedPiles(ctx.rules, rule::kFoundationCount, kDestPileCount); ++i) {
+        const int code = ctx.rules[rule::kFoundationBuilding + i];
+        if (code == kTurningFoundation) continue;
+        const int most = code == kUnlimitedFoundation ? kMostCardsUnlimited
+                                                      : ctx.rules[rule::kFoundationMaxCards];
+        if (CardCount(ctx.piles.dest[static_cast<std::size_t>(i)]) > most) return false;
+    }
+    return true;
 }
 
 bool IsDigit(char c) {
@@ -86,6 +116,22 @@ bool IsConsistent(const PileLists& piles) {
         }
     }
     return true;
+}
+
+bool IsConsistent(const GameContext& ctx) {
+    if (!IsConsistent(ctx.piles)) return false;
+    std::vector<CardNumber> deck = ShuffleDeck(ctx.rules, ctx.state.Get(field::kDealNumber));
+    std::vector<CardNumber> onTable;
+    onTable.reserve(deck.size());
+    for (int line = 0; line < kSnapshotLines; ++line)
+        for (CardNumber card : CardsOf(ctx.piles.Pile(PileOfLine(line))))
+            if (card != 0) onTable.push_back(card);
+    std::sort(deck.begin(), deck.end());
+    std::sort(onTable.begin(), onTable.end());
+    return onTable == deck && UnusedPilesEmpty(ctx, PileList::Dest, rule::kFoundationCount) &&
+           UnusedPilesEmpty(ctx, PileList::Fila, rule::kTableauCount) &&
+           UnusedPilesEmpty(ctx, PileList::Appogg, rule::kReserveCount) &&
+           FoundationsWithinLimits(ctx);
 }
 
 }  // namespace vis

@@ -35,4 +35,10 @@ std::string SnapshotLine(const DeckTable& deck, std::string_view pile);
 // holds only 3-digit card texts of cards the deck has (0 for gaps).
 bool IsConsistent(const PileLists& piles);
 
+// The position of the game in play: every card of its deal (the game's deck
+// for the deal number of state field 153) lies on the table exactly once and
+// nothing else does, only the piles the game uses hold cards, and no
+// foundation holds more than the game lets it.
+bool IsConsistent(const GameContext& ctx);
+
 }  // namespace vis

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Drives vistrane-cli as a player's script would: listing, dealing every
-# game, deal numbers of every length, and the refusals.
+# game, deal numbers of every length, the refusals, and games played to a
+# win from scripts.
 # usage: cli_test.sh PATH_TO_VISTRANE_CLI
 set -uo pipefail
 cli=$1
@@ -42,6 +43,43 @@ expect_refusal deal 2 1234567890123456
 expect_refusal deal 2
 expect_refusal --dir /nonexistent/vistrane games
 expect_refusal nosuchcommand
+
+# play: a fresh program directory of its own, so that the records a finished
+# game writes stay out of the build.
+scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+play_dir=$(mktemp -d)
+trap 'rm -rf "$play_dir"' EXIT
+cp "$(dirname "$cli")/GAMES.DAT" "$play_dir/"
+
+# Commands that are refused change nothing: the table printed at the end is
+# the dealt one, and every line of input that is a command answers once.
+dealt=$("$cli" --dir "$play_dir" deal 2 12345)
+out=$(printf '%s\n' '# a comment' '' 'move 60 Fila1' 'move 1 Nowhere' 'flip 99' 'undo' \
+    'redo' 'jump' 'move 7' | "$cli" --dir "$play_dir" play 2 12345)
+answers=$(grep -cE '^(ok|refused)$' <<<"$out")
+[[ $answers == 7 ]] || fail "play answers $answers of 7 commands"
+grep -q '^ok$' <<<"$out" && fail "play accepts a bad command"
+[[ $(grep -vE '^(ok|refused)$' <<<"$out" | head -56) == "$dealt" ]] ||
+    fail "refused commands change the table"
+[[ $(tail -1 <<<"$out") == "in progress" ]] || fail "an unplayed game is not in progress"
+[[ -d $play_dir/DATA ]] && fail "a game in progress wrote records"
+out=$(printf 'snapshot\n' | "$cli" --dir "$play_dir" play 2 12345)
+[[ $(head -55 <<<"$out") == "$(head -55 <<<"$dealt")" && $(sed -n 56p <<<"$out") == ok ]] ||
+    fail "snapshot does not print the table and ok"
+expect_refusal --dir "$play_dir" play 2
+expect_refusal --dir "$play_dir" play 999 1 </dev/null
+
+# The winning scripts: each names its game, deal and options on its first
+# line, and plays to a win whose records are written.
+for script in "$scripts"/win_*.txt; do
+    read -r _ _ args < <(head -1 "$script")
+    rm -rf "$play_dir/DATA"
+    out=$("$cli" --dir "$play_dir" play $args <"$script") || { fail "$script exits non-zero"; continue; }
+    refused=$(grep -c '^refused$' <<<"$out")
+    [[ $refused == 0 ]] || fail "$(basename "$script"): $refused command(s) refused"
+    [[ $(tail -1 <<<"$out") == won ]] || fail "$(basename "$script") does not win: $(tail -1 <<<"$out")"
+    ls "$play_dir"/DATA/*.DAT >/dev/null 2>&1 || fail "$(basename "$script") wrote no records"
+done
 
 if (( failures > 0 )); then echo "$failures failure(s)"; exit 1; fi
 echo "vistrane-cli: all checks passed"

@@ -2,7 +2,11 @@
 
 #include <iostream>
 
+#include "model/config_file.h"
 #include "model/program_paths.h"
+#include "model/start_up.h"
+#include "model/text.h"
+#include "store/preference_keys.h"
 
 namespace vis::cli {
 
@@ -35,6 +39,14 @@ bool CliUi::Confirm(const std::string& text) {
 CliSession::CliSession(const std::filesystem::path& programDir) {
     ctx.state.Set(field::kConfigPath, kConfigRelativePath);
     SetProgramDir(ctx.state, programDir);
+    // The one scoring scheme the program plays by.
+    ctx.state.Set(field::kScoringScheme, "01");
+}
+
+void LoadPreferences(GameContext& ctx, ScreenSize screen) {
+    vis::LoadPreferences(ctx, {.screenWidth = screen.width,
+                               .screenHeight = screen.height,
+                               .programDir = ProgramDir(ctx.state).string()});
 }
 
 std::filesystem::path ExecutableDir(const char* argv0) {

@@ -6,6 +6,7 @@
 
 #include "model/game_context.h"
 #include "model/headless_ui.h"
+#include "view/geometry/table_layout.h"
 
 namespace vis::cli {
 
@@ -22,6 +23,10 @@ struct CliSession {
     CliUi ui;
     GameContext ctx{ui};
 };
+
+// The preferences of the program directory's configuration, defaults where
+// it says nothing, mirrored into the state block as start-up does.
+void LoadPreferences(GameContext& ctx, ScreenSize screen);
 
 // The directory of the running executable.
 std::filesystem::path ExecutableDir(const char* argv0);

@@ -12,7 +12,9 @@ namespace {
 constexpr const char* kUsage =
     "usage: vistrane-cli [--dir PATH] COMMAND ...\n"
     "  games              list the catalog: number, type, name\n"
-    "  deal GAME DEAL     deal a game and print its position\n";
+    "  deal GAME DEAL     deal a game and print its position\n"
+    "  play GAME DEAL [--autoplay]\n"
+    "                     deal, play the commands read from standard input\n";
 
 struct Command {
     const char* name;
@@ -22,6 +24,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"games", vis::cli::RunGames},
     {"deal", vis::cli::RunDeal},
+    {"play", vis::cli::RunPlay},
 };
 
 }  // namespace

@@ -5,11 +5,6 @@
 #include "app/resource_library.h"
 #include "cli/cli_commands.h"
 #include "engine/engine_hooks.h"
-#include "model/config_file.h"
-#include "model/program_paths.h"
-#include "model/start_up.h"
-#include "model/text.h"
-#include "store/preference_keys.h"
 #include "view/geometry/card_size.h"
 #include "view/geometry/scroll_bar.h"
 #include "view/paint/table_painter.h"
@@ -23,14 +18,6 @@ constexpr std::string_view kLibraryFile = "VIS.RGF";
 // and no toolbar panels in the table's way.
 constexpr int kFrameHeight = 50;
 constexpr int kScrollBarWidth = 16;
-
-// The preferences of the program directory's configuration, defaults where
-// it says nothing, mirrored into the state block as start-up does.
-void LoadPreferences(GameContext& ctx, ScreenSize screen) {
-    vis::LoadPreferences(ctx, {.screenWidth = screen.width,
-                               .screenHeight = screen.height,
-                               .programDir = ProgramDir(ctx.state).string()});
-}
 
 TableWindow WindowFor(QSize size) {
     MainWindowFacts facts;
@@ -56,7 +43,7 @@ std::optional<QImage> RenderTable(const RenderRequest& request, const TableInspe
     GameContext& ctx = session.ctx;
     // The screen is the requested window, as on a maximised window.
     const ScreenSize screen{request.size.width(), request.size.height() + kFrameHeight};
-    LoadPreferences(ctx, screen);
+    cli::LoadPreferences(ctx, screen);
     ctx.state.Set(field::kCardSize, std::string(1, request.cardSize));
     ApplyCardSize(ctx);
 
