@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace vis {
@@ -18,11 +19,13 @@ const QColor kLightGreen(200, 255, 200);
 constexpr double kEmptyNumber = -999999999999.0;
 
 std::optional<double> ToNumber(const QString& text) {
+    // "inf" and "nan" are names in a player or game column, not numbers;
+    // a NaN would also break the ordering of the sort.
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (ok) return value;
+    if (ok && std::isfinite(value)) return value;
     const double local = QLocale().toDouble(text.trimmed(), &ok);
-    return ok ? std::optional<double>(local) : std::nullopt;
+    return ok && std::isfinite(local) ? std::optional<double>(local) : std::nullopt;
 }
 
 std::optional<QDateTime> ToDateTime(const QString& text) {
@@ -62,7 +65,7 @@ constexpr int kHeaderTextMargin = 8;
 }  // namespace
 
 QString CutHeaderText(const QString& text, int width, const QFontMetrics& metrics) {
-    if (metrics.horizontalAdvance(text) <= width || text.size() <= 3) return text;
+    if (metrics.horizontalAdvance(text) <= width || text.size() < 3) return text;
     QString cut = text.left(text.size() - 2) + "..";
     while (cut.size() > 3 && metrics.horizontalAdvance(cut) > width) cut.remove(cut.size() - 3, 1);
     return cut;
@@ -137,7 +140,9 @@ TSortStyle TSortGrid::DetectStyle(int column) const {
         const QString text = Cell(r, column);
         if (text.trimmed().isEmpty()) continue;
         if (numeric && !ToNumber(text)) numeric = false;
-        if (!numeric && dates && !ToDateTime(text)) dates = false;
+        // Every cell must be a date, including the numbers met before the
+        // first cell that was not one.
+        if (dates && !ToDateTime(text)) dates = false;
     }
     if (numeric) return TSortStyle::ssNumeric;
     return dates ? TSortStyle::ssDateTime : TSortStyle::ssAlphabetic;
@@ -234,7 +239,10 @@ bool TSortGrid::eventFilter(QObject* watched, QEvent* event) {
         }
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            const int column = horizontalHeader()->logicalIndexAt(mouse->position().toPoint());
+            const QPoint at = mouse->position().toPoint();
+            // A release dragged off the header row cancels the click.
+            const bool inHeader = horizontalHeader()->viewport()->rect().contains(at);
+            const int column = inHeader ? horizontalHeader()->logicalIndexAt(at) : -1;
             if (column >= 0 && column == pressedColumn_)
                 SortColumnClicked(column, mouse->button() == Qt::RightButton);
             pressedColumn_ = -1;
@@ -263,13 +271,14 @@ void TSortGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void TSortGrid::PaintRows() {
-    // Row numbers count the header as row 0, so the first data row is odd.
+    // Row numbers count the header as row 0, so the first data row is odd;
+    // there is no fixed column, so the first column is column 0, even.
     for (int r = 0; r < rowCount(); ++r) {
         const int gridRow = r + 1;
         for (int c = 0; c < columnCount(); ++c) {
             QTableWidgetItem* cell = item(r, c);
             if (!cell) continue;
-            const int gridColumn = c + 1;
+            const int gridColumn = c;
             QColor colour = Qt::white;
             if (m_CellsColor == 1 && gridRow % 2 == 0) colour = kLightCyan;
             if (m_CellsColor == 2) {

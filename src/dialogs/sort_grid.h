@@ -13,7 +13,7 @@ namespace vis {
 
 // A header text cut to `width` pixels: its last two characters become
 // "..", then characters before the dots go until it fits or only three
-// characters are left.
+// characters are left. Texts of fewer than three characters stay whole.
 QString CutHeaderText(const QString& text, int width, const QFontMetrics& metrics);
 
 enum class TSortStyle { ssAutomatic, ssAlphabetic, ssNumeric, ssDateTime, ssTime };

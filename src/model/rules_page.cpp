@@ -1,5 +1,6 @@
 #include "model/rules_page.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <numeric>
@@ -16,10 +17,25 @@ namespace {
 // Fill codes of an empty tableau pile.
 constexpr int kFillAnyCard = -1;
 constexpr int kFillNone = 0;
+// The foundation code of discards beaten by a higher card of their suit.
+constexpr int kDiscardBelowHigherOfSuit = 22;
+// The gap-filling code that fills empty tableau piles from the reserve.
+constexpr int kFillFromReserve = 1;
 // The start code that puts the foundation's Ace on it.
 constexpr int kAceStartsFoundation = 1;
-// Deal code of a tableau pile that takes no cards from the stock.
-constexpr int kNoStockDeal = 0;
+// Deal codes of a tableau pile for deals from the stock: 1 to 8 take a
+// card; 2 as the press action waits for every gap to be filled.
+constexpr int kFirstStockDeal = 1;
+constexpr int kLastStockDeal = 8;
+constexpr int kDealOnlyWithoutGaps = 2;
+// Deal arrangements that lay the cards out in one line.
+constexpr int kLineDealFromKings = 2;
+constexpr int kLineDealFromQueens = 4;
+// Gathering redeals that put the gathered cards back on the tableau.
+constexpr std::array kRedealsToTableau = {1, 2, 3, 6};
+// Foundation bases that take no card.
+constexpr int kFirstClosedBase = 81;
+constexpr int kLastClosedBase = 83;
 
 class Rules {
 public:
@@ -82,6 +98,11 @@ std::string RankName(int rank) {
     }
 }
 
+// "an Ace", "a King", "a 7".
+std::string RankArticle(int rank) {
+    return (rank == 1 || rank == 8 ? "an " : "a ") + RankName(rank);
+}
+
 std::string DirectionText(int direction) {
     switch (direction) {
         case 0:
@@ -102,8 +123,10 @@ bool IsDescribedBuilding(int code) {
         case 2:
         case 3:
         case 4:
+        case 6:
         case 12:
         case 21:
+        case 22:
         case 31:
         case 32:
         case 34:
@@ -111,6 +134,12 @@ bool IsDescribedBuilding(int code) {
         default:
             return false;
     }
+}
+
+// Codes whose building follows the common rule of ranks, where a King and
+// an Ace may follow each other.
+bool IsCommonBuilding(int code) {
+    return code == 0 || code == 1 || code == 2 || code == 3 || code == 21;
 }
 
 // How a pile of the given building code and direction builds, as an
@@ -128,6 +157,8 @@ std::string BuildingText(int code, int direction) {
             return "build " + dir + " in alternate colours";
         case 4:
             return "no card can be placed";
+        case 6:
+            return "no card can be placed on another; an empty pile is filled as said below";
         case 12:
             return "any card can be placed";
         case 21:
@@ -149,9 +180,8 @@ std::string BaseText(int base) {
     return "starting from a card decided by the deal";
 }
 
-std::string FillText(int fill) {
-    if (fill == kFillAnyCard) return "any card or sequence";
-    if (fill == kFillNone) return "nothing: it stays empty";
+std::string FillText(int fill, bool runsMove) {
+    if (fill == kFillAnyCard) return runsMove ? "any card or sequence" : "any card";
     if (fill == deal_code::kFillBelowFirstBase)
         return "a card one rank below the foundations' first card (a King when they start from "
                "the Ace)";
@@ -198,7 +228,8 @@ PileSubject SubjectOf(const PileGroup& group, int count, const std::string& kind
     }
     if (group.first == group.last)
         return {kind + " " + std::to_string(group.first + 1), false, false};
-    return {kind + "s " + std::to_string(group.first + 1) + " to " + std::to_string(group.last + 1),
+    const std::string joint = group.last == group.first + 1 ? " and " : " to ";
+    return {kind + "s " + std::to_string(group.first + 1) + joint + std::to_string(group.last + 1),
             false, true};
 }
 
@@ -257,18 +288,33 @@ std::string FoundationStartText(const Rules& r) {
     if (same && first == kAceStartsFoundation)
         return "<li>The Aces are taken out and put on the foundations.</li>\n";
     if (same && (first == deal_code::kAcesHomeAll || first == deal_code::kAcesHomeOwnPile))
-        return "<li>After the deal the Aces, and the cards that can follow them, are played to "
-               "the foundations.</li>\n";
+        return "<li>The Aces are taken out and put on the foundations; after the deal every card "
+               "that can follow them there is played.</li>\n";
     return "<li>Some foundations receive their first card at the deal.</li>\n";
+}
+
+// The deals that lay the cards out in one line, a new pile opening at each
+// card of the rank that starts a pile.
+std::string LineDealText(int arrangement) {
+    const std::string opener = arrangement == kLineDealFromKings ? "King" : "Queen";
+    return "<li>The cards are dealt face up in one line: the first " + opener +
+           " starts tableau pile 1 and every further " + opener +
+           " starts the next pile. Cards that can go to the foundations at once are played "
+           "there.</li>\n";
 }
 
 void DescribeDeal(std::string& html, const Rules& r) {
     html += "<h2>The deal</h2>\n<ul>\n";
     html += "<li>The game is played with " + DeckText(r) + ".</li>\n";
-    DescribePiles(
-        html, r[rule::kTableauCount], "tableau pile",
-        [&](int i) { return DealtText(r[rule::kTableauCards + i], r[rule::kTableauFaceUp + i]); },
-        Receives);
+    const int arrangement = r[rule::kDealArrangement];
+    const bool lineDeal = arrangement == kLineDealFromKings || arrangement == kLineDealFromQueens;
+    if (!lineDeal)
+        DescribePiles(
+            html, r[rule::kTableauCount], "tableau pile",
+            [&](int i) {
+                return DealtText(r[rule::kTableauCards + i], r[rule::kTableauFaceUp + i]);
+            },
+            Receives);
     const int reserves = r[rule::kReserveCount];
     bool cells = reserves > 0;
     int dealtCells = 0;
@@ -291,7 +337,8 @@ void DescribeDeal(std::string& html, const Rules& r) {
             Receives);
     }
     html += FoundationStartText(r);
-    if (r[rule::kHasStock] != 0)
+    if (lineDeal) html += LineDealText(arrangement);
+    if (r[rule::kHasStock] != 0 && r[rule::kStockCards] > 0)
         html += "<li>The remaining " + std::to_string(r[rule::kStockCards]) +
                 " cards form the stock.</li>\n";
     html += "</ul>\n";
@@ -307,12 +354,29 @@ void DescribeFoundations(std::string& html, const Rules& r) {
             const int code = r[rule::kFoundationBuilding + i];
             if (code == 4)
                 return std::string("only a complete sequence from King down to Ace is put");
+            if (code == kDiscardBelowHigherOfSuit)
+                return std::string(
+                    "a top card other than an Ace is discarded when a higher card of its suit, or "
+                    "the Ace of its suit, tops another tableau pile");
             if (!IsDescribedBuilding(code)) return BuildingText(code, 0);
-            return BuildingText(code, r[rule::kFoundationDirection + i]) + ", " +
-                   BaseText(r[rule::kFoundationBase + i]);
+            const int direction = r[rule::kFoundationDirection + i];
+            const int base = r[rule::kFoundationBase + i];
+            std::string text = BuildingText(code, direction) + ", " + BaseText(base);
+            // A foundation ends at the King (going up) only when it starts
+            // from the Ace; otherwise it turns the corner.
+            if (IsCommonBuilding(code) && direction == 1 && base != 1)
+                text += ", an Ace following a King";
+            else if (IsCommonBuilding(code) && direction == 0 && base != 13)
+                text += ", a King following an Ace";
+            return text;
         },
         BuildsOn);
-    html += "<li>The game is won when every card has reached the foundations.</li>\n</ul>\n";
+    // A winning score ends the game before the last cards are home.
+    if (const int target = r[rule::kWinningScore]; target != 0)
+        html += "<li>The game is won when the score reaches " + std::to_string(target) +
+                ".</li>\n</ul>\n";
+    else
+        html += "<li>The game is won when every card has reached the foundations.</li>\n</ul>\n";
 }
 
 std::string MoveUnitText(const Rules& r) {
@@ -327,11 +391,17 @@ std::string MoveUnitText(const Rules& r) {
     switch (unit) {
         case -1:
             return Capitalized(group) + " can be moved as a unit.";
+        // Free cells and empty piles add up; they do not multiply.
         case -5:
+            return Capitalized(group) +
+                   " can be moved as a unit when it has at most one card more than there are "
+                   "free cells and empty tableau piles together; into an empty pile, no more "
+                   "cards than there are free cells and empty tableau piles.";
         case -6:
             return Capitalized(group) +
-                   " can be moved as a unit when there are enough free cells and empty piles to "
-                   "move it one card at a time.";
+                   " can be moved as a unit when it has at most one card more than there are "
+                   "free cells; while a tableau pile is empty, no more cards than there are free "
+                   "cells and empty tableau piles together.";
         case -12:
             return "One card can be moved, or " + group + " with a King at its base.";
         case -13:
@@ -343,6 +413,36 @@ std::string MoveUnitText(const Rules& r) {
     }
 }
 
+// What a tableau pile building down (or up) says about the ends of the
+// ranks: a King may go on an Ace (an Ace on a King) unless the foundations
+// start from the Ace or take nothing, and without a wrap nothing goes on a
+// card of the first foundation's base rank.
+std::string TableauEndsText(const Rules& r, int i) {
+    const int code = r[rule::kTableauBuilding + i];
+    const int direction = r[rule::kTableauDirection + i];
+    if (!IsCommonBuilding(code) || (direction != 0 && direction != 1)) return {};
+    const bool wraps = r[rule::kTableauWrap + i] > 0;
+    const int base = r[rule::kFoundationBase];
+    const bool down = direction == 0;
+    const std::string turn = down ? ", a King on an Ace" : ", an Ace on a King";
+    if (wraps) return turn;
+    if (base == -1) return turn;
+    if (base >= kFirstClosedBase && base <= kLastClosedBase) return {};
+    if (base == 1 || base == 13) {
+        // The end rank of the foundations: only the turn at the other end.
+        const bool turnBlocked = down ? base == 1 : base == 13;
+        return turnBlocked ? std::string() : turn + ", nothing on " + RankArticle(base);
+    }
+    if (base >= 2 && base <= 12) return turn + ", but nothing on " + RankArticle(base);
+    return turn + ", but nothing on a card of the foundations' base rank";
+}
+
+// Whether tableau cards can move in groups at all.
+bool RunsMove(const Rules& r) {
+    const int unit = r[rule::kMoveUnitLimit];
+    return unit < 0 || unit > 1;
+}
+
 void DescribeTableau(std::string& html, const Rules& r) {
     const int count = r[rule::kTableauCount];
     if (count <= 0) return;
@@ -350,46 +450,98 @@ void DescribeTableau(std::string& html, const Rules& r) {
     DescribePiles(
         html, count, "tableau pile",
         [&](int i) {
-            return BuildingText(r[rule::kTableauBuilding + i], r[rule::kTableauDirection + i]);
+            return BuildingText(r[rule::kTableauBuilding + i], r[rule::kTableauDirection + i]) +
+                   TableauEndsText(r, i);
         },
         BuildsOn);
     if (const std::string moves = MoveUnitText(r); !moves.empty())
         html += "<li>" + moves + "</li>\n";
     html += "</ul>\n<h2>Empty piles</h2>\n<ul>\n";
+    const bool runsMove = RunsMove(r);
     DescribePiles(
-        html, count, "tableau pile", [&](int i) { return FillText(r[rule::kTableauEmpty + i]); },
+        html, count, "tableau pile",
+        [&](int i) {
+            const int fill = r[rule::kTableauEmpty + i];
+            return fill == kFillNone ? std::string() : FillText(fill, runsMove);
+        },
         [](const PileSubject& subject, const std::string& phrase) {
+            if (phrase.empty())
+                return subject.whole
+                           ? std::string(subject.several
+                                             ? "an empty tableau pile stays empty"
+                                             : "the tableau pile, once empty, stays empty")
+                           : subject.text + (subject.several ? " stay" : " stays") +
+                                 " empty once emptied";
             if (subject.whole)
                 return std::string(subject.several ? "an empty tableau pile"
                                                    : "the tableau pile, when empty,") +
                        " can be filled with " + phrase;
             return subject.text + ", when empty, can be filled with " + phrase;
         });
+    if (r[rule::kAutoFillTableau] == kFillFromReserve)
+        html +=
+            "<li>While the reserve holds cards, its top card fills an empty tableau pile at "
+            "once.</li>\n";
+    else if (r[rule::kAutoFillTableau] != 0)
+        html += "<li>Empty tableau piles are filled at once by the game's own rule.</li>\n";
     html += "</ul>\n";
+}
+
+// What a press on the empty stock gathers and deals again.
+std::string GatheringText(const Rules& r) {
+    const int type = r[rule::kGatheringRedeal];
+    if (std::find(kRedealsToTableau.begin(), kRedealsToTableau.end(), type) ==
+        kRedealsToTableau.end())
+        return "A press on the empty stock gathers the cards by the game's own rule for a new "
+               "pass.";
+    std::string text =
+        "A press on the empty stock gathers the cards of the tableau piles, mixes them and deals "
+        "them out again";
+    const int perPile = r[rule::kTableauCards];
+    // Types 1 and 6 fill each pile before going on to the next.
+    if ((type == 1 || type == 6) && perPile > 1) text += ", " + CountWord(perPile) + " to a pile";
+    return text + ".";
 }
 
 void DescribeStock(std::string& html, const Rules& r) {
     if (r[rule::kHasStock] == 0) return;
     html += "<h2>Stock and redeals</h2>\n<ul>\n";
+    const int count = r[rule::kTableauCount];
     int receiving = 0;
-    for (int i = 0; i < r[rule::kTableauCount]; ++i)
-        if (r[rule::kTableauStockDeal + i] != kNoStockDeal) ++receiving;
-    if (receiving > 0) {
+    for (int i = 0; i < count; ++i) {
+        const int code = r[rule::kTableauStockDeal + i];
+        if (code >= kFirstStockDeal && code <= kLastStockDeal) ++receiving;
+    }
+    const bool dealsCards = r[rule::kStockCards] > 0;
+    if (dealsCards && receiving > 0) {
         html += "<li>Each press on the stock deals one card onto each of " + CountWord(receiving) +
-                " tableau piles: " + CountWord(receiving) + " cards per stock press.</li>\n";
-    } else if (r[rule::kHasWaste] != 0) {
+                " tableau piles: " + CountWord(receiving) + " cards per stock press";
+        const int action = r[rule::kTableauStockDeal] != 0
+                               ? r[rule::kTableauStockDeal]
+                               : r[rule::kTableauStockDeal + std::max(0, count - 1)];
+        if (action == kDealOnlyWithoutGaps) html += ", and only when no tableau pile is empty";
+        html += ".</li>\n";
+    } else if (dealsCards && r[rule::kHasWaste] != 0) {
         html += "<li>Each press on the stock turns " +
                 Plural(r[rule::kCardsPerPress], "card", "cards") +
                 " onto the waste; the top card of the waste can be played.</li>\n";
     }
+    const bool gathers = r[rule::kGatheringRedeal] > 0;
+    // Without a waste to turn over or a gathering, the stock is dealt once.
+    const bool redeals = gathers || r[rule::kHasWaste] != 0;
     const int passes = r[rule::kPasses];
-    if (passes == -1)
-        html += "<li>The stock can be redealt as often as you like.</li>\n";
-    else if (passes <= 1)
-        html += "<li>There is no redeal: the stock is gone through only once.</li>\n";
-    else
-        html += "<li>" + Capitalized(Plural(passes - 1, "redeal is", "redeals are")) +
-                " allowed (" + CountWord(passes) + " passes through the stock).</li>\n";
+    if (!redeals || (passes >= 0 && passes <= 1)) {
+        html += dealsCards ? "<li>There is no redeal: the stock is gone through only once.</li>\n"
+                           : "<li>There is no redeal.</li>\n";
+    } else {
+        if (gathers) html += "<li>" + GatheringText(r) + "</li>\n";
+        if (passes == -1)
+            html += "<li>You may redeal as often as you like.</li>\n";
+        else
+            html += "<li>" + Capitalized(Plural(passes - 1, "redeal is", "redeals are")) +
+                    " allowed (" + CountWord(passes) + " passes" +
+                    (dealsCards ? " through the stock" : "") + ").</li>\n";
+    }
     html += "</ul>\n";
 }
 
@@ -410,7 +562,9 @@ void DescribeSpecialPlay(std::string& html, const Rules& r) {
             "A face-up tableau card one rank above or below the top card of the discard pile "
             "can be played onto it";
         text += family == 2 ? ". " : "; a King and an Ace also follow each other. ";
-        text += "Each press on the stock turns one card onto the discard pile.";
+        text +=
+            "Each press on the stock turns one card onto the discard pile. The game is won when "
+            "every card is on the discard pile.";
     } else if (family == 40) {
         text =
             "The thirteen piles stand for the ranks, the Kings' pile last. The turned card goes "

@@ -13,8 +13,12 @@ namespace vis {
 
 std::vector<std::string> KnownFavouriteGames(const GameContext& ctx) {
     std::vector<std::string> known;
-    for (const std::string& name : ReadFavouriteGames(ConfigFilePath(ctx.state)))
-        if (GameNumberByName(ctx, name) >= 0) known.push_back(TrimRight(name));
+    for (const std::string& name : ReadFavouriteGames(ConfigFilePath(ctx.state))) {
+        // The game's own spelling: it reaches the caption, the log and the
+        // statistics when the game is started from the favourites.
+        const int number = GameNumberByName(ctx, name);
+        if (number >= 0) known.push_back(GameName(ctx, number));
+    }
     return known;
 }
 

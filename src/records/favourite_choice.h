@@ -10,8 +10,9 @@
 
 namespace vis {
 
-// The favourites that name a known game, in stored order, without
-// trailing blanks; names of games that no longer exist are left out.
+// The favourites that name a known game (standard or customized), in
+// stored order, spelt as the game is named; names of games that no longer
+// exist are left out.
 std::vector<std::string> KnownFavouriteGames(const GameContext& ctx);
 
 // Every game name (standard and customized) that is not a favourite,

@@ -9,7 +9,7 @@
 #include "model/program_paths.h"
 #include "model/rule_index.h"
 #include "model/text.h"
-#include "records/favourite_games.h"
+#include "records/favourite_choice.h"
 
 namespace vis {
 
@@ -237,11 +237,9 @@ std::vector<TreeEntry> GameTree::GroupGames(int rule, int value) {
 
 std::vector<TreeEntry> GameTree::FavouriteGames() const {
     std::vector<TreeEntry> entries;
-    for (const std::string& name : ReadFavouriteGames(ConfigFilePath(ctx_.state))) {
+    for (const std::string& name : KnownFavouriteGames(ctx_)) {
         const int number = GameNumberByName(ctx_, name);
-        if (number < 0) continue;
-        entries.push_back(
-            {.code = number, .caption = TrimRight(name), .type = GameType(ctx_, number)});
+        entries.push_back({.code = number, .caption = name, .type = GameType(ctx_, number)});
     }
     if (entries.empty())
         entries.push_back(

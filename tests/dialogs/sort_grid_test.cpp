@@ -55,6 +55,8 @@ TEST_F(SortGridTest, AutomaticStyleFollowsTheCells) {
              {{"2.5", "", "-1"}, TSortStyle::ssNumeric, {"", "-1", "2.5"}},
              {{day2, day1}, TSortStyle::ssDateTime, {day1, day2}},
              {{"b", "A", "c"}, TSortStyle::ssAlphabetic, {"A", "b", "c"}},
+             // Names that a number parser would take for infinity or NaN.
+             {{"nan", "inf", "1"}, TSortStyle::ssAlphabetic, {"1", "inf", "nan"}},
          }) {
         SCOPED_TRACE(c.keys.join(",").toStdString());
         grid.SetRows(Rows(c.keys));
@@ -62,6 +64,15 @@ TEST_F(SortGridTest, AutomaticStyleFollowsTheCells) {
         grid.SortByColumn(0, TSortDirection::sdAscending);
         EXPECT_EQ(Column(grid, 0), c.sorted);
     }
+}
+
+// A number met before the first date is no date: the column is text.
+TEST_F(SortGridTest, NumberAmongDatesMakesTheColumnText) {
+    const QString day = QLocale().toString(QDate(2024, 3, 9), QLocale::ShortFormat);
+    grid.SetRows(Rows({"5", day}));
+    EXPECT_EQ(grid.DetectStyle(0), TSortStyle::ssAlphabetic);
+    grid.SetRows(Rows({day, "5"}));
+    EXPECT_EQ(grid.DetectStyle(0), TSortStyle::ssAlphabetic);
 }
 
 TEST_F(SortGridTest, HeaderClicksToggleTheDirectionAndKeepTiesInOrder) {
@@ -79,6 +90,24 @@ TEST_F(SortGridTest, HeaderClicksToggleTheDirectionAndKeepTiesInOrder) {
     ClickHeader(grid, 1, Qt::RightButton);
     ClickHeader(grid, 1, Qt::RightButton);
     EXPECT_EQ(Column(grid, 1), (QStringList{"d", "c", "b", "a"}));
+}
+
+// A press on a header sorts only when released on the same header cell.
+TEST_F(SortGridTest, ReleaseOffTheHeaderCellDoesNotSort) {
+    grid.SetRows({{"2", "a"}, {"1", "b"}});
+    QHeaderView* header = grid.horizontalHeader();
+    const QPoint on(header->sectionViewportPosition(0) + header->sectionSize(0) / 2,
+                    header->height() / 2);
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, on);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {},
+                        on + QPoint(0, 3 * header->height()));
+    EXPECT_EQ(Column(grid, 1), (QStringList{"a", "b"}));
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, on);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {},
+                        QPoint(header->sectionViewportPosition(1) + 2, on.y()));
+    EXPECT_EQ(Column(grid, 1), (QStringList{"a", "b"}));
+    ClickHeader(grid, 0);
+    EXPECT_EQ(Column(grid, 1), (QStringList{"b", "a"}));
 }
 
 TEST_F(SortGridTest, WholeRowsMoveAndTheCurrentRowNumberStays) {
@@ -112,6 +141,19 @@ TEST_F(SortGridTest, StripesColourEvenGridRows) {
     EXPECT_EQ(grid.item(1, 1)->background().color(), QColor(200, 255, 255));
 }
 
+// The default colouring: the first data row is grid row 1 (odd) and the
+// first column grid column 0 (even), as the grid has no fixed column.
+TEST(SortGridColouringTest, CheckerboardFollowsGridRowAndColumnNumbers) {
+    TSortGrid grid;
+    grid.SetHeaders({"A", "B"});
+    grid.SetRows({{"1", "2"}, {"3", "4"}});
+    const QColor white(Qt::white), yellow(255, 255, 200), cyan(200, 255, 255), green(200, 255, 200);
+    EXPECT_EQ(grid.item(0, 0)->background().color(), yellow);
+    EXPECT_EQ(grid.item(0, 1)->background().color(), white);
+    EXPECT_EQ(grid.item(1, 0)->background().color(), green);
+    EXPECT_EQ(grid.item(1, 1)->background().color(), cyan);
+}
+
 TEST(CutHeaderTextTest, CutsBeforeTwoDots) {
     const QFontMetrics metrics(QApplication::font());
     const QString text = "Chance of winning";
@@ -121,6 +163,9 @@ TEST(CutHeaderTextTest, CutsBeforeTwoDots) {
     EXPECT_TRUE(text.startsWith(cut.left(cut.size() - 2)));
     EXPECT_LE(metrics.horizontalAdvance(cut), metrics.horizontalAdvance("Chance.."));
     EXPECT_EQ(CutHeaderText(text, 1, metrics), "C..");
+    // A three-character text is cut as well; shorter ones stay.
+    EXPECT_EQ(CutHeaderText("W/L", 1, metrics), "W..");
+    EXPECT_EQ(CutHeaderText("No", 1, metrics), "No");
 }
 
 }  // namespace
