@@ -5,29 +5,49 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "app/program.h"
 #include "app/program_dir_fixture.h"
 #include "app/table_widget.h"
+#include "dialogs/game_tree_view.h"
+#include "dialogs/open_game_dialog.h"
 #include "engine/move_rules.h"
 #include "model/piles.h"
+#include "records/game_tree.h"
 #include "view/geometry/card_position.h"
 
 namespace vis {
 namespace {
 
 // The program started on a fresh program directory, its window shown at a
-// fixed size; the first activation runs as the window comes up.
+// fixed size; the first activation runs as the window comes up. When it
+// opens the game selection, `chooseGame` answers it (by default Cancel).
 class MainWindowTest : public ::testing::Test {
 protected:
     void Start() {
         program = std::make_unique<Program>(dir.Path());
         ASSERT_FALSE(program->StartUp().has_value());
+        AnswerGameSelection();
         Window().setWindowState(Qt::WindowNoState);
         Window().setGeometry(20, 20, 1100, 800);
         Window().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window()));
         QTest::qWait(50);
+    }
+    // The dialog runs its own event loop, so it is answered from a timer.
+    void AnswerGameSelection() {
+        auto* timer = new QTimer(&Window());
+        timer->setInterval(20);
+        QObject::connect(timer, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<TfrmOpenGame*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            ++gameSelections;
+            if (chooseGame) chooseGame(*dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        timer->start();
     }
     TfrmMain& Window() { return program->Window(); }
     GameContext& Ctx() { return program->Session().ctx; }
@@ -49,6 +69,8 @@ protected:
 
     test::ProgramDir dir;
     std::unique_ptr<Program> program;
+    std::function<void(TfrmOpenGame&)> chooseGame;
+    int gameSelections = 0;
 };
 
 TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsShortcutsAndStartDisabledUntilAGame) {
@@ -89,6 +111,7 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsShortcutsAndStartDisabledUntil
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
         EXPECT_EQ(action->isEnabled(), item.enabledWithoutGame);
     }
+    EXPECT_EQ(gameSelections, 1);  // opened at the first start, and cancelled
     EXPECT_FALSE(Window().Action(Command::kDemo)->isVisible());
     // A first start names three players and sees autoplay switched on.
     EXPECT_EQ(dir.Preference("UserDefault"), "Player 1");
@@ -97,10 +120,31 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsShortcutsAndStartDisabledUntil
     EXPECT_TRUE(Window().windowTitle().endsWith(QStringLiteral("]  [Player 1]")));
 }
 
+TEST_F(MainWindowTest, FirstStartOpensTheGameSelectionAndDealsTheChosenGame) {
+    chooseGame = [](TfrmOpenGame& dialog) {
+        GameTreeView& tree = *dialog.Tree();
+        QTreeWidgetItem* folder = tree.OpenFolder(tree_code::kAllGames);
+        ASSERT_NE(folder, nullptr);
+        tree.FillFolder(folder);
+        for (int i = 0; i < folder->childCount(); ++i)
+            if (folder->child(i)->text(0) == QStringLiteral("Klondike"))
+                tree.setCurrentItem(folder->child(i));
+        dialog.btnOKClick();
+    };
+    Start();
+    EXPECT_EQ(gameSelections, 1);
+    ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
+    EXPECT_EQ(Ctx().state.Get(field::kGameName), "Klondike");
+    EXPECT_EQ(CardCount(Pile(PileList::Fila, 6)), 7);
+    EXPECT_TRUE(Window().Action(Command::kNew)->isEnabled());
+    EXPECT_NE(Window().windowTitle().indexOf(QStringLiteral("[Klondike]")), -1);
+}
+
 TEST_F(MainWindowTest, HeldGameResumesAndTheMouseMovesCardsOnlyWhereTheRulesAllow) {
     dir.HoldKlondike();
     Start();
     ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
+    EXPECT_EQ(gameSelections, 0);  // the held game takes its place
     EXPECT_FALSE(std::filesystem::exists(dir / "DATA" / "Stat_e01.dat"));
     EXPECT_TRUE(Window().Action(Command::kUndo)->isEnabled());
     EXPECT_NE(Window().windowTitle().indexOf(QStringLiteral("[Klondike]")), -1);

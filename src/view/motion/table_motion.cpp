@@ -115,7 +115,12 @@ void TableMotion::SlideDragBlock(Point from, Point to) {
 void TableMotion::EndDrag() {
     motion_.Hide();
     if (!dragOrigin_) return;
-    painter_.PaintPile(*std::exchange(dragOrigin_, std::nullopt));
+    // The origin shows the pile without the lifted cards; going from that to
+    // the pile as it now stands restores what painting over it would not.
+    const PileRef origin = *std::exchange(dragOrigin_, std::nullopt);
+    const std::string& text = ctx_.piles.Pile(origin);
+    const auto kept = std::min(text.size(), static_cast<std::size_t>(dragSlot_) * kCardTextLength);
+    painter_.RepaintPile(origin, text.substr(0, kept), text);
 }
 
 void TableMotion::RedrawDragOrigin() {
