@@ -155,6 +155,10 @@ void TfrmMain::RepaintTable() {
     painter_.SetWindow(window, Screen());
     painter_.SetDisplay({.richColours = true, .scrollBarShown = scrBarMain_->isVisible()});
     painter_.RepaintTable();
+    // The picture holds the whole table; the window keeps showing the band
+    // the scroll bar stands at, and a lifted block stays off its pile.
+    if (scrBarMain_->isVisible()) Ctx().game.layout.scrollOffset = scrBarMain_->value();
+    motion_.RedrawDragOrigin();
     // At once: the core may wait without handling events right after (the
     // pause before autoplay), and the player sees the table meanwhile.
     table_->repaint();
