@@ -2,7 +2,6 @@
 // Klondike table painted on the window, the deal animation off.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTest>
 
 #include "app/main_window.h"
@@ -45,12 +44,3 @@ BENCHMARK(BM_NewGameToPaintedTable)
     ->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
