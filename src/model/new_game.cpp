@@ -251,7 +251,7 @@ bool StartGame(GameContext& ctx, NewGameHooks& hooks, const GameRequest& request
     }
     if (changedPlayer) {
         ctx.state.Set(field::kPlayer, request.player);
-        WritePref(ConfigFilePath(ctx.state), kPreferenceSection, "UserDefault", request.player);
+        WritePref(ConfigFilePath(ctx.state), kPreferenceSection, kUserDefaultKey, request.player);
         ctx.ui.UpdateCaption();
     }
     if (changedGame || ctx.game.smallScreenState == kScreenAfterStartUp)

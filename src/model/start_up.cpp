@@ -20,7 +20,6 @@ constexpr std::size_t kCaptionGameLength = 50;
 constexpr std::size_t kCaptionPlayerLength = 30;
 constexpr std::string_view kScoringScheme = "01";
 constexpr std::string_view kButtonFaceColour = "-2147483633";
-constexpr std::string_view kUserDefaultKey = "UserDefault";
 constexpr std::array<std::string_view, 3> kFirstPlayers = {"Player 1", "Player 2", "Player 3"};
 
 constexpr std::string_view kPoorDisplayAdvice =
@@ -121,8 +120,7 @@ void EnsureFirstRunPlayers(GameContext& ctx) {
     const auto config = ConfigFilePath(ctx.state);
     WritePref(config, kPreferenceSection, kUserDefaultKey, kFirstPlayer);
     for (std::size_t i = 0; i < kFirstPlayers.size(); ++i)
-        WritePref(config, kUsersSection, "User" + ZeroPad(static_cast<int>(i) + 1, 3),
-                  kFirstPlayers[i]);
+        WritePref(config, kUsersSection, UserKey(static_cast<int>(i) + 1), kFirstPlayers[i]);
     ctx.state.Set(field::kPlayer, kFirstPlayer);
 }
 

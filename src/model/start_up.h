@@ -16,7 +16,6 @@ struct GameContext;
 inline constexpr std::string_view kProductTitle = "Vistrane 2000";
 inline constexpr std::string_view kVersionMarkerFile = "VISV0500.DAT";
 inline constexpr std::string_view kVersionMarkerText = "Vistrane version: 05.00";
-inline constexpr std::string_view kUsersSection = "Users";
 inline constexpr std::string_view kFirstPlayer = "Player 1";
 inline constexpr std::string_view kScreenUnder256ColoursKey = "Screen_Under_256_Colors";
 inline constexpr int kPlainColourLimit = 256;

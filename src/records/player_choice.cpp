@@ -47,7 +47,7 @@ void SavePlayers(GameContext& ctx, const std::vector<std::string>& players, bool
     const auto config = ConfigFilePath(ctx.state);
     if (listChanged) WritePlayers(config, players);
     ctx.state.Set(field::kPlayer, chosen);
-    WritePref(config, kPreferenceSection, "UserDefault", chosen);
+    WritePref(config, kPreferenceSection, kUserDefaultKey, chosen);
     ctx.ui.UpdateCaption();
 }
 

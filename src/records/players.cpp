@@ -5,19 +5,15 @@
 #include "model/config_file.h"
 #include "model/program_paths.h"
 #include "model/text.h"
+#include "store/preference_keys.h"
 #include "store/section_file.h"
 
 namespace vis {
 
 namespace {
 
-constexpr std::string_view kUsersSection = "Users";
 constexpr std::size_t kLogPlayerColumn = 82;    // 1-based, in STAT_LOG.DAT
 constexpr std::size_t kScorePlayerColumn = 39;  // 1-based, in STAT_SCR.DAT
-
-std::string UserKey(int number) {
-    return "User" + ZeroPad(number, 3);
-}
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return ToUpperAscii(a) < ToUpperAscii(b);

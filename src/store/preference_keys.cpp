@@ -121,6 +121,10 @@ constexpr int kWindowMargin = 150;
 
 }  // namespace
 
+std::string UserKey(int number) {
+    return "User" + ZeroPad(number, 3);
+}
+
 std::span<const PreferenceKey> PreferenceKeys() {
     return kKeys;
 }

@@ -12,6 +12,11 @@
 namespace vis {
 
 inline constexpr std::string_view kPreferenceSection = "Preference";
+// The player of the next game, in [Preference], and the list of players.
+inline constexpr std::string_view kUserDefaultKey = "UserDefault";
+inline constexpr std::string_view kUsersSection = "Users";
+// "User001" .. "User020".
+std::string UserKey(int number);
 
 enum class PrefType { kFlag, kInteger, kText };
 
