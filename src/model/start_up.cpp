@@ -1,7 +1,9 @@
 #include "model/start_up.h"
 
+#include <algorithm>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 #include "model/catalog.h"
 #include "model/config_file.h"
@@ -9,6 +11,8 @@
 #include "model/games_file.h"
 #include "model/program_paths.h"
 #include "model/text.h"
+#include "store/durable_file.h"
+#include "store/player_name.h"
 #include "view/geometry/card_size.h"
 
 namespace vis {
@@ -21,6 +25,7 @@ constexpr std::size_t kCaptionPlayerLength = 30;
 constexpr std::string_view kScoringScheme = "01";
 constexpr std::string_view kButtonFaceColour = "-2147483633";
 constexpr std::array<std::string_view, 3> kFirstPlayers = {"Player 1", "Player 2", "Player 3"};
+constexpr int kMaxUserKeys = 20;  // User001 .. User020
 
 constexpr std::string_view kPoorDisplayAdvice =
     "At this time your video driver supports 256 colors or less. This program takes advantage "
@@ -116,12 +121,45 @@ void LoadPreferences(GameContext& ctx, const DefaultContext& defaults) {
 }
 
 void EnsureFirstRunPlayers(GameContext& ctx) {
-    if (!ctx.state.Get(field::kPlayer).empty()) return;
     const auto config = ConfigFilePath(ctx.state);
-    WritePref(config, kPreferenceSection, kUserDefaultKey, kFirstPlayer);
-    for (std::size_t i = 0; i < kFirstPlayers.size(); ++i)
-        WritePref(config, kUsersSection, UserKey(static_cast<int>(i) + 1), kFirstPlayers[i]);
+    std::vector<std::string> refused;
+    const std::string current = ReadPref(config, kPreferenceSection, kUserDefaultKey, "");
+    if (!current.empty() && !IsStorablePlayerName(current)) {
+        refused.push_back(PlayerNameProblem(current) + " (" + std::string(kUserDefaultKey) + ")");
+        ctx.state.Set(field::kPlayer, "");
+    }
+    std::vector<std::string> players;
+    std::vector<int> freeKeys;
+    for (int n = 1; n <= kMaxUserKeys; ++n) {
+        std::string name = ReadPref(config, kUsersSection, UserKey(n), "");
+        if (name.empty())
+            freeKeys.push_back(n);
+        else if (IsStorablePlayerName(name))
+            players.push_back(std::move(name));
+        else
+            refused.push_back(PlayerNameProblem(name) + " (" + UserKey(n) + ")");
+    }
+    if (!refused.empty()) {
+        std::string message = ConfigFilePath(ctx.state).string();
+        for (const auto& line : refused) message += "\r" + line;
+        ctx.ui.ShowMessage(message + "\rSuch a name is left out of the players.");
+    }
+    if (!ctx.state.Get(field::kPlayer).empty()) return;
+
+    // The players the file already names stay; the first of them becomes
+    // current. Only a configuration without any gets the first run's three.
+    if (!players.empty()) {
+        std::sort(players.begin(), players.end(), [](const std::string& a, const std::string& b) {
+            return ToUpperAscii(a) < ToUpperAscii(b);
+        });
+        ctx.state.Set(field::kPlayer, players.front());
+        WritePref(config, kPreferenceSection, kUserDefaultKey, players.front());
+        return;
+    }
     ctx.state.Set(field::kPlayer, kFirstPlayer);
+    WritePref(config, kPreferenceSection, kUserDefaultKey, kFirstPlayer);
+    for (std::size_t i = 0; i < kFirstPlayers.size() && i < freeKeys.size(); ++i)
+        WritePref(config, kUsersSection, UserKey(freeKeys[i]), kFirstPlayers[i]);
 }
 
 void CheckCurrentGame(GameContext& ctx) {
@@ -160,7 +198,10 @@ StartUpResult InitialiseGame(GameContext& ctx, const DefaultContext& display) {
     const auto programDir = ProgramDir(ctx.state);
     {
         std::error_code ec;
-        std::filesystem::create_directories(ConfigFilePath(ctx.state).parent_path(), ec);
+        const auto dataDir = ConfigFilePath(ctx.state).parent_path();
+        std::filesystem::create_directories(dataDir, ec);
+        // What a rewrite killed half-way left behind.
+        RemoveStaleTempFiles(dataDir);
     }
     LoadPreferences(ctx, display);
     if (display.screenColours <= kPlainColourLimit)

@@ -34,7 +34,9 @@ void ResetStartUpState(GameContext& ctx);
 // background colour 0, no background picture).
 void LoadPreferences(GameContext& ctx, const DefaultContext& defaults);
 
-// With no player yet, names three players and makes the first one current.
+// Refuses (with a message) the names of the configuration that cannot be
+// stored. With no current player, the first listed player becomes current;
+// with none listed either, names three players and makes the first current.
 void EnsureFirstRunPlayers(GameContext& ctx);
 
 // A current game the catalog does not know becomes -001 with no name.
@@ -50,7 +52,8 @@ void RemoveOlderVersionFiles(const std::filesystem::path& programDir);
 // What the whole non-window initialisation found.
 enum class StartUpResult { kReady, kGamesFileMissing };
 
-// The initialisation in its order: state and flags, the DATA folder,
+// The initialisation in its order: state and flags, the DATA folder (rid
+// of stale temporary files),
 // preferences (with the advice for poor displays), players, run counters,
 // the games file and catalog, the current game, card size, version marker
 // and old-file removal. On kGamesFileMissing the caller shows the error box

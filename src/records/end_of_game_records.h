@@ -1,5 +1,6 @@
-// Where a finished game goes: the game log, the statistics, then the
-// hi-scores with the overall score, in that order.
+// Where a finished game goes: the statistics, the hi-scores with the
+// overall score, then the game log, in that order and under the records'
+// lock; a new hi-score is announced after that.
 #pragma once
 
 #include <string_view>
@@ -12,7 +13,9 @@ namespace vis {
 
 // Records the current game (state fields 62, 77, 120, 122, 153) as ended
 // at `endTime` ("hh:nn:ss") on `endDate` ("yyyymmdd") after `seconds` of
-// play. Throws FileError when a record file cannot be opened.
+// play. Throws FileError when a record file cannot be opened; when that is
+// found before anything is written, nothing is. A statistics record that
+// cannot be written (reported) stops the rest.
 void RecordFinishedGame(GameContext& ctx, const HiScoreServices& services, bool won, int seconds,
                         std::string_view endTime, std::string_view endDate);
 

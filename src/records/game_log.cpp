@@ -5,6 +5,8 @@
 #include "records/record_files.h"
 #include "store/durable_file.h"
 #include "store/file_error.h"
+#include "store/file_lock.h"
+#include "store/section_file.h"
 
 namespace vis {
 
@@ -45,10 +47,12 @@ std::string GameLogLine(const StateBlock& state, bool won, int seconds, std::str
 
 void AppendGameLog(GameContext& ctx, bool won, int seconds, std::string_view endTime,
                    std::string_view endDate) {
+    const FileLock lock(RecordLockPath(ctx.state));
     const auto file = ProgramFile(ctx.state, kGameLogFile);
     EnsureRecordFile(file, "");
+    // The whole line or nothing: a part that a full disk took is cut off again.
     if (!AppendBytes(file, GameLogLine(ctx.state, won, seconds, endTime, endDate) + "\r\n"))
-        throw FileError("Cannot open file " + file.string());
+        throw FileError(WriteErrorMessage(file));
 }
 
 std::vector<std::string> ReadGameLog(const GameContext& ctx) {
@@ -68,6 +72,7 @@ std::string LogLinePlayer(std::string_view line) {
 
 bool RemoveGameLogLines(GameContext& ctx, std::optional<int> game,
                         std::optional<std::string_view> player) {
+    const FileLock lock(RecordLockPath(ctx.state));
     const auto file = ProgramFile(ctx.state, kGameLogFile);
     if (!FileExists(file)) return true;
     BusyPointer busy(ctx.ui);

@@ -1,6 +1,6 @@
 // The game log "DATA\STAT_LOG.DAT": one fixed-width line per recorded game,
 // oldest first, appended with a single write so that a crash leaves either
-// the whole line or none.
+// the whole line or none. A game's line is its last record written.
 #pragma once
 
 #include <optional>
@@ -21,7 +21,8 @@ std::string GameLogLine(const StateBlock& state, bool won, int seconds, std::str
                         std::string_view endDate);
 
 // Appends the current game's line, creating the file when needed. Throws
-// FileError when the file cannot be written.
+// FileError when the file cannot be written; no part of the line is then
+// left in it.
 void AppendGameLog(GameContext& ctx, bool won, int seconds, std::string_view endTime,
                    std::string_view endDate);
 

@@ -8,6 +8,7 @@
 #include "records/game_log.h"
 #include "records/record_files.h"
 #include "store/durable_file.h"
+#include "store/file_lock.h"
 #include "store/section_file.h"
 
 namespace vis {
@@ -183,7 +184,8 @@ GameStatistics ReadGameStatistics(const GameContext& ctx, const StatisticsFile* 
     return stats;
 }
 
-void RecordGameStatistics(GameContext& ctx, bool won) {
+bool RecordGameStatistics(GameContext& ctx, bool won) {
+    const FileLock lock(RecordLockPath(ctx.state));
     const auto path = StatisticsPath(ctx);
     EnsureRecordFile(path, kVersionedFileStart);
     const std::string section = GameSectionName(ctx.state.GetInt(field::kGameNumber, -1));
@@ -210,14 +212,16 @@ void RecordGameStatistics(GameContext& ctx, bool won) {
                               kMaxTotalScore);
 
     SetRecord(lines, player, FormatGameStatsRecord(r));
-    WriteSectionInPlace(ctx.ui, path, section, ToPairs(lines));
+    if (!WriteSectionInPlace(ctx.ui, path, section, ToPairs(lines))) return false;
     ctx.state.SetZeroPadded(field::kRunWon, runWon);
     ctx.state.SetZeroPadded(field::kRunLost, runLost);
+    return true;
 }
 
 void ClearStatistics(GameContext& ctx, int game, std::string_view playerName, bool allPlayers,
                      bool allGames) {
     BusyPointer busy(ctx.ui);
+    const FileLock lock(RecordLockPath(ctx.state));
     const std::string player = TrimRight(playerName);  // stored keys have no trailing blanks
     const auto path = StatisticsPath(ctx);
     if (FileExists(path)) {

@@ -64,8 +64,9 @@ GameStatistics ReadGameStatistics(const GameContext& ctx, const StatisticsFile* 
                                   std::string_view player);
 
 // Adds the finished current game (state fields 62, 77, 122) to its record
-// and to the run counters.
-void RecordGameStatistics(GameContext& ctx, bool won);
+// and to the run counters. False when the record could not be written
+// (reported); the run counters then stay as they were.
+bool RecordGameStatistics(GameContext& ctx, bool won);
 
 // Zero records for (game, player), for every player of `game`, for
 // `player` in every game, or a new file holding only its version section;

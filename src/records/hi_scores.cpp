@@ -8,6 +8,7 @@
 #include "model/text.h"
 #include "records/game_statistics.h"
 #include "records/record_files.h"
+#include "store/file_lock.h"
 #include "store/section_file.h"
 
 namespace vis {
@@ -109,7 +110,8 @@ void WriteHiScoreTable(GameContext& ctx, int game, std::string_view scheme,
     WriteSectionInPlace(ctx.ui, path, GameSectionName(game), pairs);
 }
 
-int OfferHiScore(GameContext& ctx, const HiScoreServices& services, const HiScoreResult& result) {
+int PlaceHiScore(GameContext& ctx, const HiScoreServices& services, const HiScoreResult& result) {
+    const FileLock lock(RecordLockPath(ctx.state));
     EnsureRecordFile(HiScorePath(ctx), kVersionedFileStart);
     HiScoreTable table = ReadStoredHiScores(ctx, result.game, result.scheme);
     const bool invented = InventEntriesWhenEmpty(ctx, services, result.game, table);
@@ -125,14 +127,23 @@ int OfferHiScore(GameContext& ctx, const HiScoreServices& services, const HiScor
     if (services.fillerDigit)
         UpdateOverallScore(ctx, services.fillerDigit, result.game, result.player, false,
                            result.seconds, result.score);
+    return rank;
+}
 
+void AnnounceHiScore(GameContext& ctx, int rank) {
     if (rank >= 0 && ctx.state.Get(field::kConfirmEnterHiScores) != "N")
         ctx.ui.ShowHiScores(false, rank, CongratulationText(ctx.state), -1);
+}
+
+int OfferHiScore(GameContext& ctx, const HiScoreServices& services, const HiScoreResult& result) {
+    const int rank = PlaceHiScore(ctx, services, result);
+    AnnounceHiScore(ctx, rank);
     return rank;
 }
 
 HiScoreTable ReadHiScoreTable(GameContext& ctx, const HiScoreServices& services, int game,
                               std::string_view scheme) {
+    const FileLock lock(RecordLockPath(ctx.state));
     EnsureRecordFile(HiScorePath(ctx), kVersionedFileStart);
     HiScoreTable table = ReadStoredHiScores(ctx, game, scheme);
     if (InventEntriesWhenEmpty(ctx, services, game, table))

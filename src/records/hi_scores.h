@@ -78,6 +78,11 @@ bool InventEntriesWhenEmpty(GameContext& ctx, const HiScoreServices& services, i
 
 // Places the result in its game's table and offers it to the player's
 // overall score; returns the 0-based rank it entered at, or -1.
+int PlaceHiScore(GameContext& ctx, const HiScoreServices& services, const HiScoreResult& result);
+// Shows the Hi-Scores dialog for a result placed at `rank` (none for -1),
+// unless the player chose not to be asked.
+void AnnounceHiScore(GameContext& ctx, int rank);
+// PlaceHiScore, then AnnounceHiScore.
 int OfferHiScore(GameContext& ctx, const HiScoreServices& services, const HiScoreResult& result);
 
 // A game's table, first filled with invented entries when it is empty.

@@ -8,6 +8,7 @@
 #include "records/hi_scores.h"
 #include "records/record_files.h"
 #include "store/durable_file.h"
+#include "store/file_lock.h"
 #include "store/section_file.h"
 
 namespace vis {
@@ -79,6 +80,7 @@ void ClearHiScores(GameContext& ctx, const FillerDigitSource& filler, int game,
                    std::string_view player) {
     const auto path = HiScorePath(ctx);
     BusyPointer busy(ctx.ui);
+    const FileLock lock(RecordLockPath(ctx.state));
     if (allPlayers && allGames) {
         // Both files start afresh even when one of them was missing.
         ReplaceRecordFile(ctx.ui, path, kClearedFileContent);
@@ -95,6 +97,7 @@ void ClearHiScores(GameContext& ctx, const FillerDigitSource& filler, int game,
 }
 
 void EmptyHiScoreTable(GameContext& ctx, int game, std::string_view scheme) {
+    const FileLock lock(RecordLockPath(ctx.state));
     HiScoreTable table;
     table.fill(EmptyHiScoreEntry());
     WriteHiScoreTable(ctx, game, scheme, table);
@@ -102,6 +105,7 @@ void EmptyHiScoreTable(GameContext& ctx, int game, std::string_view scheme) {
 
 void ConvertOldHiScoreFile(GameContext& ctx) {
     const auto path = HiScorePath(ctx);
+    const FileLock lock(RecordLockPath(ctx.state));
     if (!FileExists(path)) return;
     if (ParseIntOr(ReadKey(path, "Version", "Version", ""), 0) >= kCurrentVersion) return;
     const std::string text = ReadWholeFile(path);

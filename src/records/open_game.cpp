@@ -50,8 +50,8 @@ std::optional<std::filesystem::path> ChooseFileToOpen(GameContext& ctx) {
 // A held game that cannot be opened would block every later start; it is
 // kept beside the others under a name that is no longer searched.
 std::string SetHeldFileAside(const std::filesystem::path& file) {
-    std::filesystem::path aside = file;
-    aside += kDamagedSuffix;
+    // Never over an older one: each damaged file may be worth a look.
+    const std::filesystem::path aside = FreeFileName(file, kDamagedSuffix);
     std::error_code ec;
     std::filesystem::rename(file, aside, ec);
     return ec ? std::string() : "\rThe file was kept as " + aside.string() + ".";

@@ -4,11 +4,13 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
 
 #include "model/program_paths.h"
 #include "model/text.h"
 #include "records/record_files.h"
 #include "store/durable_file.h"
+#include "store/file_lock.h"
 #include "store/section_file.h"
 
 namespace vis {
@@ -24,10 +26,6 @@ constexpr int kFirstCustomGame = 8000;
 constexpr std::int64_t kMaxBestValue = 999999;  // what six digits hold
 constexpr std::size_t kMissingValueLength = 30;
 constexpr int kResetPointerMs = 2000;
-
-constexpr std::string_view kResetMessage =
-    "It appears as if the Overall Score Values are incorrect or corrupted.\rThe Overall Score "
-    "Values will be deleted and reset to zero.";
 
 std::filesystem::path OverallPath(const GameContext& ctx) {
     return ProgramFile(ctx.state, kOverallScoreFile);
@@ -127,11 +125,91 @@ std::optional<Totals> ReadTotals(const PlayerValues& values) {
     return Totals{*score, *seconds};
 }
 
-std::vector<RecordSection> ReadAllSections(const GameContext& ctx) {
-    return ParseRecordSections(ReadWholeFile(OverallPath(ctx)));
+std::optional<int> GameOfBestKey(std::string_view key) {
+    if (!StartsWith(key, "GS-") && !StartsWith(key, "GT-")) return std::nullopt;
+    const auto game = ParseInt(key.substr(3));
+    if (!game || BestScoreKey(*game).substr(3) != key.substr(3)) return std::nullopt;
+    return game;
+}
+
+// The best result of every game whose values and checks are intact.
+struct IntactValues {
+    std::map<int, BestResult> games;
+    std::vector<std::string> damagedKeys;
+};
+
+IntactValues ReadIntactBests(const PlayerValues& values) {
+    IntactValues intact;
+    for (const auto& [key, plain] : values.All()) {
+        const auto game = GameOfBestKey(key);
+        if (!game || intact.games.count(*game) != 0) continue;
+        const auto score =
+            ReadBestValue(values.Plain(BestScoreKey(*game)), kBestScorePattern, true);
+        const auto seconds =
+            ReadBestValue(values.Plain(BestTimeKey(*game)), kBestTimePattern, true);
+        if (score && seconds) {
+            intact.games.emplace(*game, BestResult{*game, *score, *seconds});
+        } else {
+            intact.damagedKeys.push_back(BestScoreKey(*game));
+            intact.damagedKeys.push_back(BestTimeKey(*game));
+        }
+    }
+    return intact;
+}
+
+// The player's section with only its damaged values replaced: a game's
+// best result that fails its check is dropped, and the totals are counted
+// again from the intact best results (they are always their sum). Tells the
+// player, and returns the repaired totals.
+Totals RepairPlayer(GameContext& ctx, const FillerDigitSource& filler, std::string_view player,
+                    const std::vector<std::string>& lines) {
+    const PlayerValues values(lines);
+    const IntactValues intact = ReadIntactBests(values);
+    Totals totals;
+    for (const auto& [game, best] : intact.games) {
+        totals.score += best.score;
+        totals.seconds += best.seconds;
+    }
+    const std::string t01 = PlainOverallScore(totals.score, filler);
+    const std::string t02 = PlainOverallTime(totals.seconds, filler);
+    KeyValues pairs = {
+        {std::string(kOverallScoreKey), ScrambleOverallValue(t01)},
+        {std::string(kOverallTimeKey), ScrambleOverallValue(t02)},
+        {std::string(kOverallCheckKey), ScrambleOverallValue(PlainOverallCheck(t01, t02))},
+    };
+    for (const auto& line : lines) {
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;  // no value: a damaged line
+        const std::string key = line.substr(0, equals);
+        const bool replaced = key == kOverallScoreKey || key == kOverallTimeKey ||
+                              key == kOverallCheckKey ||
+                              std::find(intact.damagedKeys.begin(), intact.damagedKeys.end(),
+                                        key) != intact.damagedKeys.end();
+        if (!replaced) pairs.push_back({key, line.substr(equals + 1)});
+    }
+    const auto path = OverallPath(ctx);
+    EnsureRecordFile(path, "");
+    WriteSectionInPlace(ctx.ui, path, player, pairs);
+    ctx.ui.ShowMessage(OverallRepairMessage(player));
+    ctx.ui.RepaintTable();
+    BusyPointer busy(ctx.ui);
+    WaitTicks(ctx.ui, kResetPointerMs);
+    return totals;
+}
+
+// Whether the player's values disagree with their checks anywhere.
+bool NeedsRepair(const std::vector<std::string>& lines) {
+    const PlayerValues values(lines);
+    return !ReadTotals(values) || !ReadIntactBests(values).damagedKeys.empty();
 }
 
 }  // namespace
+
+std::string OverallRepairMessage(std::string_view player) {
+    return "It appears as if the Overall Score Values of " + std::string(player) +
+           " are incorrect or corrupted.\rOnly the damaged values will be reset; the overall "
+           "score is counted again from the best results that are intact.";
+}
 
 FillerDigitSource RandomFillerDigits() {
     auto generator = std::make_shared<std::mt19937>(std::random_device{}());
@@ -206,19 +284,21 @@ std::string BestTimeKey(int game) {
 void UpdateOverallScore(GameContext& ctx, const FillerDigitSource& filler, int game,
                         std::string_view player, bool remove, int seconds, int score) {
     if (game >= kFirstCustomGame || game < 0 || score < 0) return;
+    const FileLock lock(RecordLockPath(ctx.state));
     const auto path = OverallPath(ctx);
     EnsureRecordFile(path, "");
     std::vector<std::string> lines = ReadSectionLines(path, player);
+    if (NeedsRepair(lines)) {
+        RepairPlayer(ctx, filler, player, lines);
+        lines = ReadSectionLines(path, player);
+    }
     const PlayerValues values(lines);
     const auto totals = ReadTotals(values);
     const std::string scoreKey = BestScoreKey(game);
     const std::string timeKey = BestTimeKey(game);
     const auto bestScore = ReadBestValue(values.Plain(scoreKey), kBestScorePattern, true);
     const auto bestTime = ReadBestValue(values.Plain(timeKey), kBestTimePattern, true);
-    if (!totals || !bestScore || !bestTime) {
-        ResetOverallScores(ctx);
-        return;
-    }
+    if (!totals || !bestScore || !bestTime) return;  // the repair could not be written (reported)
     // Six digits hold a best result; a longer game counts as that long.
     const std::int64_t points = std::min<std::int64_t>(score, kMaxBestValue);
     const std::int64_t time = std::clamp<std::int64_t>(seconds, 0, kMaxBestValue);
@@ -258,46 +338,49 @@ void UpdateOverallScore(GameContext& ctx, const FillerDigitSource& filler, int g
 }
 
 std::vector<OverallScore> ReadOverallScores(GameContext& ctx) {
+    const FileLock lock(RecordLockPath(ctx.state));
+    const FillerDigitSource filler = RandomFillerDigits();
+    const auto path = OverallPath(ctx);
     std::vector<OverallScore> scores;
-    for (const auto& section : ReadAllSections(ctx)) {
-        const auto totals = ReadTotals(PlayerValues(section.lines));
-        if (!totals) {
-            ResetOverallScores(ctx);
-            return {};
-        }
-        scores.push_back({section.name, totals->score, totals->seconds});
+    std::set<std::string, std::less<>> seen;
+    for (const auto& player : ListSections(path)) {
+        // A second section of one name is never read nor written.
+        if (!seen.insert(player).second) continue;
+        const std::vector<std::string> lines = ReadSectionLines(path, player);
+        const Totals read = NeedsRepair(lines) ? RepairPlayer(ctx, filler, player, lines)
+                                               : *ReadTotals(PlayerValues(lines));
+        scores.push_back({player, read.score, read.seconds});
     }
     return scores;
 }
 
 std::optional<OverallDetails> ReadOverallDetails(GameContext& ctx, std::string_view player) {
+    const FileLock lock(RecordLockPath(ctx.state));
+    const auto path = OverallPath(ctx);
     OverallDetails details;
-    const auto sections = ReadAllSections(ctx);
-    const auto section = std::find_if(sections.begin(), sections.end(),
-                                      [&](const RecordSection& s) { return s.name == player; });
-    if (section == sections.end()) return details;
-    const PlayerValues values(section->lines);
-    const auto totals = ReadTotals(values);
-    if (!totals) {
-        ResetOverallScores(ctx);
-        return std::nullopt;
-    }
-    details.score = totals->score;
-    details.seconds = totals->seconds;
-    for (const auto& [key, plain] : values.All()) {
-        if (!StartsWith(key, "GS-")) continue;
-        const auto game = ParseInt(std::string_view(key).substr(3));
-        const auto score = ReadBestValue(plain, kBestScorePattern, false);
-        const auto seconds =
-            game ? ReadBestValue(values.Plain(BestTimeKey(*game)), kBestTimePattern, false)
-                 : std::nullopt;
-        if (!game || !score || !seconds) {
-            ResetOverallScores(ctx);
-            return std::nullopt;
+    if (!FindSection(path, player)) return details;
+    // The best results listed here need only be numbers, their checks not.
+    auto readDetails = [&](const std::vector<std::string>& lines) -> bool {
+        const PlayerValues values(lines);
+        const auto totals = ReadTotals(values);
+        if (!totals) return false;
+        details = {totals->score, totals->seconds, {}};
+        for (const auto& [key, plain] : values.All()) {
+            const auto game = GameOfBestKey(key);
+            if (!game || !StartsWith(key, "GS-")) continue;
+            const auto score = ReadBestValue(plain, kBestScorePattern, false);
+            const auto seconds =
+                ReadBestValue(values.Plain(BestTimeKey(*game)), kBestTimePattern, false);
+            if (!score || !seconds) return false;
+            details.games.push_back({*game, *score, *seconds});
         }
-        details.games.push_back({*game, *score, *seconds});
-    }
-    return details;
+        return true;
+    };
+    const std::vector<std::string> lines = ReadSectionLines(path, player);
+    if (readDetails(lines)) return details;
+    RepairPlayer(ctx, RandomFillerDigits(), player, lines);
+    if (readDetails(ReadSectionLines(path, player))) return details;
+    return std::nullopt;  // the repair could not be written (reported)
 }
 
 std::string PublishedScoreCode(const GameContext& ctx, std::string_view player) {
@@ -312,15 +395,6 @@ std::string PublishedScoreCode(const GameContext& ctx, std::string_view player) 
 
 std::vector<std::string> OverallScorePlayers(const GameContext& ctx) {
     return ListSections(OverallPath(ctx));
-}
-
-void ResetOverallScores(GameContext& ctx) {
-    std::error_code ec;
-    std::filesystem::remove(OverallPath(ctx), ec);
-    ctx.ui.ShowMessage(std::string(kResetMessage));
-    ctx.ui.RepaintTable();
-    BusyPointer busy(ctx.ui);
-    WaitTicks(ctx.ui, kResetPointerMs);
 }
 
 }  // namespace vis

@@ -1,8 +1,8 @@
 // The overall score in "DATA\STAT_GLO.DAT": per player the sum of the best
 // scores over all standard games with the matching sum of playing times,
 // and the best result per game. Values are stored scrambled, mixed with
-// random filler digits and guarded by check values; any inconsistency
-// resets the whole file.
+// random filler digits and guarded by check values; a player's values that
+// fail their checks are repaired, the other players' values stay.
 #pragma once
 
 #include <cstdint>
@@ -61,12 +61,13 @@ struct OverallDetails {
 void UpdateOverallScore(GameContext& ctx, const FillerDigitSource& filler, int game,
                         std::string_view player, bool remove, int seconds, int score);
 
-// Every player's overall score and time, in file order; empty after a
-// reset for an inconsistency.
+// Every player's overall score and time, in file order; a player whose
+// values fail their checks is repaired first.
 std::vector<OverallScore> ReadOverallScores(GameContext& ctx);
 
-// One player's values with the best result per game; whose checks only
-// need to be numbers. Empty after a reset.
+// One player's values with the best result per game, whose checks only
+// need to be numbers; repaired first when they are not. Empty when the
+// repair could not be written.
 std::optional<OverallDetails> ReadOverallDetails(GameContext& ctx, std::string_view player);
 
 // The player's stored T01, T02 and T03 values joined, as offered for
@@ -76,7 +77,8 @@ std::string PublishedScoreCode(const GameContext& ctx, std::string_view player);
 // The names of the players that have a section.
 std::vector<std::string> OverallScorePlayers(const GameContext& ctx);
 
-// Deletes the file after a detected inconsistency and tells the player.
-void ResetOverallScores(GameContext& ctx);
+// What the player is told when a player's values were found damaged: only
+// that player's damaged values are reset, the rest of the file is kept.
+std::string OverallRepairMessage(std::string_view player);
 
 }  // namespace vis

@@ -5,6 +5,9 @@
 #include "model/config_file.h"
 #include "model/program_paths.h"
 #include "model/text.h"
+#include "records/record_files.h"
+#include "store/file_lock.h"
+#include "store/player_name.h"
 #include "store/preference_keys.h"
 #include "store/section_file.h"
 
@@ -25,7 +28,8 @@ std::vector<std::string> ReadPlayers(const std::filesystem::path& configFile) {
     std::vector<std::string> players;
     for (int n = 1; n <= kMaxPlayers; ++n) {
         std::string name = ReadPref(configFile, kUsersSection, UserKey(n), "");
-        if (!name.empty()) players.push_back(std::move(name));
+        // Start-up tells the player about a name that cannot be stored.
+        if (IsStorablePlayerName(name)) players.push_back(std::move(name));
     }
     std::stable_sort(players.begin(), players.end(), LessIgnoringCase);
     return players;
@@ -44,6 +48,7 @@ bool RenamePlayerInRecords(GameContext& ctx, std::string oldName, std::string ne
     newName = TrimRight(newName);
     if (oldName == newName) return true;
     BusyPointer busy(ctx.ui);
+    const FileLock lock(RecordLockPath(ctx.state));
 
     bool inVersion = false;  // a player called "Version" must not touch the version line
     const bool stats =

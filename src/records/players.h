@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "model/game_context.h"
+#include "store/player_name.h"
 
 namespace vis {
 
 inline constexpr int kMaxPlayers = 20;
-inline constexpr std::size_t kPlayerNameLength = 30;
+inline constexpr std::size_t kPlayerNameLength = kMaxPlayerNameLength;
 
-// The non-empty names of User001 .. User020, sorted ignoring case.
+// The names of User001 .. User020 that can be stored (empty ones and those
+// PlayerNameProblem refuses are skipped), sorted ignoring case.
 std::vector<std::string> ReadPlayers(const std::filesystem::path& configFile);
 // Writes the names sorted to User001 on; keys after the last name empty.
 // Only the first 20 names fit.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "model/program_paths.h"
 #include "model/text.h"
 #include "store/durable_file.h"
 #include "store/file_error.h"
@@ -24,6 +25,10 @@ std::optional<char> LastByte(const std::filesystem::path& file) {
 }
 
 }  // namespace
+
+std::filesystem::path RecordLockPath(const StateBlock& state) {
+    return ProgramFile(state, kRecordLockFile);
+}
 
 void EnsureRecordFile(const std::filesystem::path& file, std::string_view initialContent) {
     if (FileExists(file)) {

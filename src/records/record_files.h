@@ -14,6 +14,14 @@
 
 namespace vis {
 
+class StateBlock;
+
+// Every update of the statistics, log and score files holds an advisory
+// lock on this file (a FileLock), so that two programs sharing one DATA
+// folder take turns instead of losing each other's results.
+inline constexpr std::string_view kRecordLockFile = "DATA\\STAT.LCK";
+std::filesystem::path RecordLockPath(const StateBlock& state);
+
 // The first lines of a new statistics or hi-score file.
 inline constexpr std::string_view kVersionedFileStart = "[Version]\r\nVersion=0300\r\n";
 

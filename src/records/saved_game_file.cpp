@@ -4,6 +4,7 @@
 
 #include "model/rule_index.h"
 #include "model/text.h"
+#include "store/player_name.h"
 
 namespace vis {
 
@@ -277,6 +278,12 @@ std::optional<SavedGame> ParseSavedGame(const std::string& text, std::string& er
 
     const std::string_view line1 = lines[1];
     saved.player = TrimRight(kPlayerColumn.Of(line1));
+    // Older versions may name no player; a name they hold must be storable.
+    if (const std::string problem = saved.player.empty() ? "" : PlayerNameProblem(saved.player);
+        !problem.empty()) {
+        error = problem;
+        return std::nullopt;
+    }
     saved.dealNumber = Trim(kDealColumn.Of(line1));
     for (std::size_t i = 0; i < saved.bases.size(); ++i) {
         const std::size_t at = kBasesFirst - 1 + 2 * i;

@@ -45,7 +45,8 @@ std::vector<std::string> SavedGameLines(const SavedGame& saved);
 std::string SavedGameText(const SavedGame& saved);
 
 // Reads a saved game, converting older versions first. Empty, with `error`
-// set to a message for the player, when the text is not a valid saved game.
+// set to a message for the player, when the text is not a valid saved game
+// or its player name cannot be stored.
 std::optional<SavedGame> ParseSavedGame(const std::string& text, std::string& error);
 
 // Reads the history sections of a saved game's lines into `side`.

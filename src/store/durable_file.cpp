@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "store/file_error.h"
+#include "store/file_lock.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -70,8 +71,26 @@ FileHandle CreateUniqueNamedFile(const fs::path& dir, std::string_view prefix, f
     return nullptr;
 }
 
+constexpr std::string_view kTempPrefix = "rpl";
+
 FileHandle CreateTempFile(const fs::path& dir, fs::path& name) {
-    return CreateUniqueNamedFile(dir, "rpl", name);
+    FileHandle f = CreateUniqueNamedFile(dir, kTempPrefix, name);
+    // Locked while it is written, so that a start-up of another program on
+    // the same folder tells it from one a killed program left behind.
+    if (f) TryLockOpenFile(f.get());
+    return f;
+}
+
+// "rpl" + four hex digits + ".tmp", in any letter case.
+bool IsTempFileName(const std::string& name) {
+    constexpr std::size_t kLength = 11;
+    if (name.size() != kLength) return false;
+    auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); };
+    std::string folded;
+    for (char c : name) folded += lower(c);
+    if (folded.compare(0, 3, kTempPrefix) != 0 || folded.compare(7, 4, ".tmp") != 0) return false;
+    return std::all_of(folded.begin() + 3, folded.begin() + 7,
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 }  // namespace
@@ -121,16 +140,26 @@ ReplaceOutcome ReplaceThroughTemp(const fs::path& file,
         outcome.result = ReplaceResult::kTempNotCreated;
         return outcome;
     }
+    std::error_code ec;
+    // The new file keeps the old one's permissions (a private 0600 stays so).
+    const fs::file_status old = fs::status(file, ec);
+    if (!ec && fs::is_regular_file(old))
+        fs::permissions(outcome.tempFile, old.permissions(), fs::perm_options::replace, ec);
     const bool written = produce(temp.get());
     const bool synced = written && SyncToDisk(temp.get());
-    const bool closed = std::fclose(temp.release()) == 0;
-    std::error_code ec;
+#ifdef _WIN32
+    const bool closed = std::fclose(temp.release()) == 0;  // a file open here cannot be renamed
+#else
+    const bool closed = true;  // closed after the rename: locked until it has its name
+#endif
     if (!written || !synced || !closed) {
+        temp.reset();
         fs::remove(outcome.tempFile, ec);
         outcome.result = ReplaceResult::kWriteFailed;
         return outcome;
     }
     fs::rename(outcome.tempFile, file, ec);
+    temp.reset();
     if (ec) {
         fs::remove(outcome.tempFile, ec);
         outcome.result = ReplaceResult::kRenameFailed;
@@ -190,7 +219,40 @@ bool AppendBytes(const fs::path& file, std::string_view bytes) {
     FileHandle f = Open(file, "ab");
     if (!f) return false;
     std::setvbuf(f.get(), nullptr, _IONBF, 0);
-    return std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
+    if (std::fseek(f.get(), 0, SEEK_END) != 0) return false;
+    const long oldSize = std::ftell(f.get());
+    if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size()) return true;
+    // A full disk may take part of the bytes: cut them off again, so that no
+    // half record stays at the end of the file.
+    f.reset();
+    std::error_code ec;
+    if (oldSize >= 0) fs::resize_file(file, static_cast<std::uintmax_t>(oldSize), ec);
+    return false;
+}
+
+int RemoveStaleTempFiles(const fs::path& dir) {
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!IsTempFileName(it->path().filename().string()) || !FileExists(it->path())) continue;
+        FileHandle f = Open(it->path(), "rb");
+        // One that another program is writing right now is locked.
+        if (!f || !TryLockOpenFile(f.get())) continue;
+        f.reset();
+        std::error_code removeError;
+        if (fs::remove(it->path(), removeError)) ++removed;
+    }
+    return removed;
+}
+
+fs::path FreeFileName(const fs::path& file, std::string_view suffix) {
+    fs::path candidate = file;
+    candidate += suffix;
+    for (int n = 2; fs::exists(candidate); ++n) {
+        candidate = file;
+        candidate += "." + std::to_string(n) + std::string(suffix);
+    }
+    return candidate;
 }
 
 }  // namespace vis

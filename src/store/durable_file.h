@@ -48,7 +48,18 @@ ReplaceOutcome ReplaceFileRange(const fs::path& file, std::int64_t begin, std::i
 // leaves either all of them or none. False when the file cannot be written.
 bool OverwriteBytes(const fs::path& file, std::int64_t offset, std::string_view bytes);
 
-// Appends `bytes` with one write call, creating the file when needed.
+// Appends `bytes` with one write call, creating the file when needed. When
+// only part of them could be written (a full disk), the file is cut back to
+// its old length and the result is false.
 bool AppendBytes(const fs::path& file, std::string_view bytes);
+
+// Removes the temporary files ("rpl....tmp") in `dir` that a killed program
+// left; those another program is writing at this moment stay. Returns how
+// many were removed.
+int RemoveStaleTempFiles(const fs::path& dir);
+
+// `file` + `suffix` when no such file exists, else `file` + ".2" + `suffix`,
+// ".3" and so on: a name that takes nothing from an older file.
+fs::path FreeFileName(const fs::path& file, std::string_view suffix);
 
 }  // namespace vis

@@ -61,6 +61,9 @@ private:
 // where the next section starts.
 struct Section {
     std::int64_t header = 0;
+    // What the header line lacks of its line end when the file ends right
+    // after it; written before any line given to the section.
+    std::string_view missingLineEnd;
     std::int64_t contentBegin = 0;
     std::int64_t contentEnd = 0;
     std::int64_t next = 0;
@@ -118,10 +121,16 @@ std::optional<Section> LocateSection(BlockReader& reader, std::string_view name)
     section.header = *header;
     std::int64_t pos = *header + static_cast<std::int64_t>(name.size()) + 2;
     const std::string_view afterHeader = reader.Read(pos, 2);
-    if (StartsWith(afterHeader, kCrLf))
+    if (StartsWith(afterHeader, kCrLf)) {
         pos += 2;
-    else if (StartsWith(afterHeader, "\n") || afterHeader == "\r")
-        pos += 1;  // "\r" only at the end
+    } else if (StartsWith(afterHeader, "\n")) {
+        pos += 1;
+    } else if (afterHeader == "\r") {  // "\r" only at the end
+        pos += 1;
+        section.missingLineEnd = "\n";
+    } else {  // the end of the file
+        section.missingLineEnd = kCrLf;
+    }
     section.contentBegin = pos;
 
     std::string& content = section.content;
@@ -307,8 +316,9 @@ bool RewriteSection(UiPort& ui, const std::filesystem::path& file, std::string_v
                     const KeyValues& pairs) {
     const std::optional<Section> located = LocateSectionOf(file, section);
     if (!located) return AppendSection(ui, file, section, pairs);
-    return ReplaceRange(ui, file, located->contentBegin, located->next,
-                        PairLines(pairs) + std::string(kCrLf));
+    return ReplaceRange(
+        ui, file, located->contentBegin, located->next,
+        std::string(located->missingLineEnd) + PairLines(pairs) + std::string(kCrLf));
 }
 
 bool WriteSectionInPlace(UiPort& ui, const std::filesystem::path& file, std::string_view section,
@@ -322,7 +332,7 @@ bool WriteSectionInPlace(UiPort& ui, const std::filesystem::path& file, std::str
     // section or leave old bytes behind.
     if (lines.size() != oldWidth || !hasLineEnd) return RewriteSection(ui, file, section, pairs);
     if (OverwriteBytes(file, located->contentBegin, lines)) return true;
-    ui.ShowMessage("Write error on file");
+    ui.ShowMessage(WriteErrorMessage(file));
     return false;
 }
 
@@ -346,7 +356,7 @@ bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view se
             const std::int64_t at = located->contentBegin + static_cast<std::int64_t>(valueStart);
             if (lineEnd - valueStart == value.size()) {
                 if (OverwriteBytes(file, at, value)) return true;
-                ui.ShowMessage("Write error on file");
+                ui.ShowMessage(WriteErrorMessage(file));
                 return false;
             }
             // Another width: rewrite, so no tail of the old value is left.
@@ -358,6 +368,7 @@ bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view se
     const std::size_t insertAt = EndOfLastLine(content, hasLineEnd);
     std::string added = std::string(key) + "=" + std::string(value) + std::string(kCrLf);
     if (!hasLineEnd) added.insert(0, kCrLf);
+    added.insert(0, located->missingLineEnd);
     const std::int64_t at = located->contentBegin + static_cast<std::int64_t>(insertAt);
     return ReplaceRange(ui, file, at, at, added);
 }
@@ -366,7 +377,7 @@ bool AppendSection(UiPort& /*ui*/, const std::filesystem::path& file, std::strin
                    const KeyValues& pairs) {
     const std::string text = std::string(kCrLf) + "[" + std::string(section) + "]" +
                              std::string(kCrLf) + PairLines(pairs);
-    if (!AppendBytes(file, text)) throw FileError("Cannot open file " + file.string());
+    if (!AppendBytes(file, text)) throw FileError(WriteErrorMessage(file));
     return true;
 }
 
@@ -403,6 +414,10 @@ bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
     });
 }
 
+std::string WriteErrorMessage(const std::filesystem::path& file) {
+    return "Write error on file " + file.string();
+}
+
 void EnsureFile(const std::filesystem::path& file) {
     if (FileExists(file)) return;
     if (!AppendBytes(file, "")) throw FileError("Cannot open file " + file.string());
@@ -419,10 +434,10 @@ bool ReportReplace(UiPort& ui, const std::filesystem::path& file, const ReplaceO
         case ReplaceResult::kDone:
             return true;
         case ReplaceResult::kTempNotCreated:
-            ui.ShowMessage("Error creating temp file.");
+            ui.ShowMessage("Error creating temp file.\r" + file.parent_path().string());
             break;
         case ReplaceResult::kWriteFailed:
-            ui.ShowMessage("Write error on file");
+            ui.ShowMessage(WriteErrorMessage(file));
             break;
         case ReplaceResult::kRenameFailed:
             ui.ShowMessage("Error in renaming the file: " + outcome.tempFile.string() + "\r" +

@@ -79,6 +79,9 @@ bool RewriteLines(UiPort& ui, const std::filesystem::path& file,
 // succeeded.
 bool ReportReplace(UiPort& ui, const std::filesystem::path& file, const ReplaceOutcome& outcome);
 
+// "Write error on file " + the file's path.
+std::string WriteErrorMessage(const std::filesystem::path& file);
+
 void EnsureFile(const std::filesystem::path& file);
 // A new file starts with "[Version]" and "Version=0300".
 void EnsureVersionedFile(const std::filesystem::path& file);

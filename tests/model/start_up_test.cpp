@@ -4,6 +4,7 @@
 
 #include "games_test_fixture.h"
 #include "model/config_file.h"
+#include "store/player_name.h"
 
 namespace vis {
 namespace {
@@ -69,6 +70,52 @@ TEST_F(StartUpTest, StoredValuesAreReadRepairedAndAnExistingPlayerKept) {
     EXPECT_EQ(ctx.state.Get(field::kCardsShadowed), "N");
     EXPECT_EQ(ctx.game.layout.cardWidth, 59);
     EXPECT_EQ(ctx.state.Get(field::kGameNumber), "0002");
+}
+
+TEST_F(StartUpTest, PlayersOfAConfigurationWithoutUserDefaultAreKept) {
+    WriteKlondikeOnly();
+    const std::vector<std::pair<std::string, std::string>> users = {
+        {"User001", "Dave"}, {"User002", "alice"}, {"User003", "Bob"}, {"User004", "Carol"}};
+    for (const auto& [key, name] : users) WritePref(Config(), "Users", key, name);
+    ASSERT_EQ(Initialise(), StartUpResult::kReady);
+    for (const auto& [key, name] : users) EXPECT_EQ(ReadPref(Config(), "Users", key, ""), name);
+    EXPECT_EQ(ReadPref(Config(), "Users", "User005", "none"), "none");
+    // The first of them in the players' order becomes current.
+    EXPECT_EQ(ctx.state.Get(field::kPlayer), "alice");
+    EXPECT_EQ(ReadPref(Config(), kPreferenceSection, "UserDefault", ""), "alice");
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(StartUpTest, NamesThatCannotBeStoredAreRefusedWithAMessage) {
+    WriteKlondikeOnly();
+    WritePreference("UserDefault", std::string(31, 'a'));
+    WritePref(Config(), "Users", "User001", "[x");
+    WritePref(Config(), "Users", "User002", "Bob");
+    WritePref(Config(), "Users", "User003", std::string(31, 'a'));
+    ASSERT_EQ(Initialise(), StartUpResult::kReady);
+    // Not the cut name, which would share the records of another player.
+    EXPECT_EQ(ctx.state.Get(field::kPlayer), "Bob");
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    const std::string message = ui.Messages()[0];
+    EXPECT_NE(message.find(Config().string()), std::string::npos) << message;
+    EXPECT_NE(message.find(PlayerNameProblem("[x") + " (User001)"), std::string::npos) << message;
+    EXPECT_NE(message.find(PlayerNameProblem(std::string(31, 'a')) + " (UserDefault)"),
+              std::string::npos)
+        << message;
+    EXPECT_NE(message.find("(User003)"), std::string::npos) << message;
+    // The file keeps what it holds.
+    EXPECT_EQ(ReadPref(Config(), "Users", "User001", ""), "[x");
+}
+
+TEST_F(StartUpTest, TemporaryFilesAKilledRewriteLeftAreRemoved) {
+    WriteKlondikeOnly();
+    std::filesystem::create_directories(dir / "DATA");
+    for (const char* name : {"rpl0A1F.tmp", "RPL9999.TMP", "rplzzzz.tmp", "keep.tmp", "rpl1.tmp"})
+        test::WriteFile(dir / "DATA" / name, "left");
+    ASSERT_EQ(Initialise(), StartUpResult::kReady);
+    std::vector<std::string> left = test::FileNames(dir / "DATA");
+    std::erase(left, "CFG.DAT");
+    EXPECT_EQ(left, (std::vector<std::string>{"keep.tmp", "rpl1.tmp", "rplzzzz.tmp"}));
 }
 
 TEST_F(StartUpTest, AGameTheCatalogDoesNotKnowBecomesNoGame) {

@@ -4,8 +4,10 @@
 
 #include "records/game_log.h"
 #include "records/game_statistics.h"
+#include "records/record_files.h"
 #include "records_fixture.h"
 #include "store/file_error.h"
+#include "support/child_process.h"
 
 namespace vis {
 namespace {
@@ -60,17 +62,96 @@ TEST_F(EndOfGameRecordsTest, LostGameIsRecordedAsLost) {
     EXPECT_EQ(Value("STAT_SCR.DAT", "0001", "01-20").substr(79, 4), "Won ");  // invented, unbeaten
 }
 
-TEST_F(EndOfGameRecordsTest, UnwritableStatisticsStopTheRecordsAfterTheLogWithAnErrorBox) {
-    std::filesystem::create_directories(
-        Data("STAT.DAT"));  // a directory cannot be opened as the file
-    RecordKeeper keeper(services);
-    EXPECT_NO_THROW(keeper.RecordFinishedGame(ctx, true, 125, end_));
-    EXPECT_EQ(ReadGameLog(ctx).size(), 1u);
-    EXPECT_FALSE(std::filesystem::exists(Data("STAT_SCR.DAT")));
-    ASSERT_FALSE(ui.Log().empty());
-    EXPECT_TRUE(StartsWith(ui.Log().back(), "error: Cannot open file ")) << ui.Log().back();
-    EXPECT_THROW(RecordFinishedGame(ctx, services, true, 1, "", ""), FileError);
+TEST_F(EndOfGameRecordsTest, ARecordFileThatCannotBeOpenedLeavesTheGameRecordedNowhere) {
+    for (const char* blocked : {"STAT.DAT", "STAT_SCR.DAT", "STAT_LOG.DAT"}) {
+        for (const char* file : {"STAT.DAT", "STAT_SCR.DAT", "STAT_LOG.DAT", "STAT_GLO.DAT"})
+            std::filesystem::remove_all(Data(file));
+        // A directory cannot be opened as the file.
+        std::filesystem::create_directories(Data(blocked));
+        ui.ClearLog();
+        RecordKeeper keeper(services);
+        EXPECT_NO_THROW(keeper.RecordFinishedGame(ctx, true, 125, end_));
+        ASSERT_FALSE(ui.Log().empty());
+        EXPECT_EQ(ui.Log().back(), "error: Cannot open file " + Data(blocked).string()) << blocked;
+        EXPECT_THROW(RecordFinishedGame(ctx, services, true, 1, "", ""), FileError);
+        std::filesystem::remove_all(Data(blocked));
+        EXPECT_EQ(ReadGameStatistics(ctx, nullptr, 1, "Ann").record.won, 0) << blocked;
+        EXPECT_EQ(ctx.state.Get(field::kRunWon), "0000") << blocked;
+        EXPECT_TRUE(ReadOverallScores(ctx).empty()) << blocked;
+        EXPECT_TRUE(ReadGameLog(ctx).empty()) << blocked;
+    }
 }
+
+TEST_F(EndOfGameRecordsTest, TheNewHiScoreIsAnnouncedOnceEveryRecordIsWritten) {
+    class WatchingUi : public HeadlessUi {
+    public:
+        void ShowHiScores(bool fromMenu, int row, const std::string& message, int game) override {
+            logAtAnnouncement = ReadGameLog(*ctx).size();
+            HeadlessUi::ShowHiScores(fromMenu, row, message, game);
+        }
+        const GameContext* ctx = nullptr;
+        std::size_t logAtAnnouncement = 0;
+    };
+    WatchingUi watching;
+    GameContext other(watching);
+    watching.ctx = &other;
+    other.state = ctx.state;
+    RecordFinishedGame(other, services, true, 125, "13:05:09", "20240307");
+    EXPECT_EQ(watching.logAtAnnouncement, 1u);
+}
+
+#ifndef _WIN32
+TEST_F(EndOfGameRecordsTest, AFullDiskLeavesNoPartOfALogLineAndTheMessageNamesTheFile) {
+    RecordFinishedGame(ctx, services, true, 125, "13:05:09", "20240307");
+    // The log the largest file, so that only its next line meets the full disk.
+    std::string log;
+    for (int i = 0; i < 40; ++i)
+        log += GameLogLine(ctx.state, false, i, "12:00:00", "20240101") + "\r\n";
+    Write("STAT_LOG.DAT", log);
+    const long room = static_cast<long>(log.size()) + 73;
+    const int result = test::RunInChild(
+        [&] {
+            RecordKeeper keeper(services);
+            keeper.RecordFinishedGame(ctx, true, 10, end_);
+            return ui.Log().back() == "error: " + WriteErrorMessage(Data("STAT_LOG.DAT")) ? 0 : 1;
+        },
+        room);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(Read("STAT_LOG.DAT"), log);
+}
+
+TEST_F(EndOfGameRecordsTest, TwoProgramsOnOneFolderLoseNoResult) {
+    constexpr int kGamesEach = 100;
+    ctx.state.Set(field::kConfirmEnterHiScores, "N");
+    auto play = [&](int first) {
+        return [&, first] {
+            for (int i = first; i < first + kGamesEach; ++i) {
+                SetScore(i);
+                RecordFinishedGame(ctx, services, true, 1000 - i, "12:00:00", "20240101");
+            }
+            return 0;
+        };
+    };
+    const pid_t one = test::StartChild(play(1));
+    const pid_t two = test::StartChild(play(1 + kGamesEach));
+    EXPECT_EQ(test::WaitForChild(one), 0);
+    EXPECT_EQ(test::WaitForChild(two), 0);
+
+    EXPECT_EQ(ReadGameStatistics(ctx, nullptr, 1, "Ann").record.won, 2 * kGamesEach);
+    EXPECT_EQ(ReadGameStatistics(ctx, nullptr, 1, "Ann").record.totalScore,
+              2 * kGamesEach * (2 * kGamesEach + 1) / 2);
+    EXPECT_EQ(ReadGameLog(ctx).size(), static_cast<std::size_t>(2 * kGamesEach));
+    const HiScoreTable table = ReadStoredHiScores(ctx, 1, "01");
+    for (int r = 0; r < kHiScoreRanks; ++r)
+        EXPECT_EQ(ParseRecordNumber(table[static_cast<std::size_t>(r)].substr(0, 6)),
+                  2 * kGamesEach - r)
+            << r;
+    const auto overall = ReadOverallScores(ctx);
+    ASSERT_EQ(overall.size(), 1u);
+    EXPECT_EQ(overall[0].score, 2 * kGamesEach);
+    EXPECT_TRUE(ui.Messages().empty());
+}
+#endif
 
 }  // namespace
 }  // namespace vis

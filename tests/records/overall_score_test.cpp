@@ -9,10 +9,6 @@
 namespace vis {
 namespace {
 
-constexpr const char* kResetMessage =
-    "It appears as if the Overall Score Values are incorrect or corrupted.\rThe Overall Score "
-    "Values will be deleted and reset to zero.";
-
 std::string Times(std::string_view text, int n) {
     std::string out;
     for (int i = 0; i < n; ++i) out += text;
@@ -160,11 +156,13 @@ TEST_F(OverallScoreTest, SectionHeaderWithoutLineEndAtTheEndOfTheFileTakesItsVal
               (std::vector<std::tuple<std::string, std::int64_t, std::int64_t>>{{"Ann", 20, 30}}));
 }
 
-TEST_F(OverallScoreTest, AnyChangedCharacterOfTheTotalsResetsTheFile) {
+TEST_F(OverallScoreTest, AnyChangedCharacterOfTheTotalsIsRepairedForThatPlayerOnly) {
     Offer(1, "Ann", 52, 260);
     Offer(2, "Ann", 17, 33);
+    Offer(1, "Bob", 10, 20);
     const std::string original = Read("STAT_GLO.DAT");
-    for (const char* key : {"T01", "T02"}) {
+    const std::string bob = original.substr(original.find("[Bob]"));
+    for (const char* key : {"T01", "T02", "T03"}) {
         const std::string value = Value("STAT_GLO.DAT", "Ann", key);
         const std::size_t at = original.find(std::string(key) + "=") + 4;
         for (std::size_t i = 0; i < value.size(); ++i) {
@@ -173,36 +171,80 @@ TEST_F(OverallScoreTest, AnyChangedCharacterOfTheTotalsResetsTheFile) {
                 tampered[at + i] = static_cast<char>(tampered[at + i] + delta);
                 Write("STAT_GLO.DAT", tampered);
                 ui.ClearLog();
-                EXPECT_TRUE(ReadOverallScores(ctx).empty()) << key << " " << i << " " << delta;
-                EXPECT_EQ(ui.Messages(), std::vector<std::string>{kResetMessage})
+                EXPECT_EQ(Scores(),
+                          (std::vector<std::tuple<std::string, std::int64_t, std::int64_t>>{
+                              {"Ann", 69, 293}, {"Bob", 10, 20}}))
+                    << key << " " << i << " " << delta;
+                EXPECT_EQ(ui.Messages(), std::vector<std::string>{OverallRepairMessage("Ann")})
                     << key << " " << i;
-                EXPECT_FALSE(std::filesystem::exists(Data("STAT_GLO.DAT")));
+                // Bob's record is left byte for byte; Ann's reads cleanly again.
+                const std::string repaired = Read("STAT_GLO.DAT");
+                EXPECT_EQ(repaired.substr(repaired.find("[Bob]")), bob);
+                ui.ClearLog();
+                Scores();
+                EXPECT_TRUE(ui.Messages().empty());
             }
         }
     }
 }
 
-TEST_F(OverallScoreTest, InconsistentValuesResetOnUpdateAndInDetails) {
+TEST_F(OverallScoreTest, AWinAfterADamagedByteIsCountedAndTheOtherPlayersKept) {
+    Offer(1, "Player 1", 52, 260);
+    Offer(1, "Player 2", 30, 90);
+    std::string text = Read("STAT_GLO.DAT");
+    const std::size_t at = text.find("T01=") + 9;
+    text[at] = static_cast<char>(text[at] + 1);
+    Write("STAT_GLO.DAT", text);
+    Offer(2, "Player 1", 40, 100);  // a won game
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{OverallRepairMessage("Player 1")});
+    ui.ClearLog();
+    EXPECT_EQ(Scores(), (std::vector<std::tuple<std::string, std::int64_t, std::int64_t>>{
+                            {"Player 1", 92, 360}, {"Player 2", 30, 90}}));
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(OverallScoreTest, InconsistentValuesRepairOnlyWhatIsDamaged) {
     struct Case {
         const char* name;
         std::string line;
+        std::int64_t score;  // Ann's overall score after the repair and the offer
     };
     const std::string zeros = ScrambleOverallValue(std::string(30, '0'));
     const FillerDigitSource four = [] { return 4; };
     std::string badCheck = PlainBestScore(52, four);
     badCheck[15] = badCheck[15] == '0' ? '1' : '0';
+    // Game 2 holds an intact best result of 30 in every case.
     const Case cases[] = {
-        {"not a number", "T01=xyz"},
-        {"score without check", "T01=" + ScrambleOverallValue(PlainOverallScore(5, four))},
-        {"best score with a wrong check", "GS-0001=" + ScrambleOverallValue(badCheck)},
-        {"cut best time", "GT-0001=" + zeros.substr(0, 8)},
+        {"not a number", "T01=xyz", 30 + 99},
+        {"score without check", "T01=" + ScrambleOverallValue(PlainOverallScore(5, four)), 30 + 99},
+        {"best score with a wrong check", "GS-0001=" + ScrambleOverallValue(badCheck), 30 + 99},
+        {"cut best time", "GT-0001=" + zeros.substr(0, 8), 30 + 99},
+        {"damaged best of another game", "GS-0003=" + ScrambleOverallValue(badCheck), 30 + 99},
     };
     for (const auto& c : cases) {
-        Write("STAT_GLO.DAT", "[Ann]\r\n" + c.line + "\r\n");
+        std::filesystem::remove(Data("STAT_GLO.DAT"));
+        Offer(2, "Ann", 30, 40);
+        Offer(2, "Bob", 7, 8);
+        // The line takes the place of Ann's line of its key, or joins her section.
+        std::string text = Read("STAT_GLO.DAT");
+        const std::string key = c.line.substr(0, c.line.find('='));
+        const std::size_t bob = text.find("[Bob]");
+        const std::size_t at = text.find("\n" + key + "=");
+        if (at < bob)
+            text.replace(at + 1, text.find("\r\n", at) - at - 1, c.line);
+        else
+            text.insert(bob - 2, c.line + "\r\n");
+        Write("STAT_GLO.DAT", text);
         ui.ClearLog();
         Offer(1, "Ann", 99, 9);
-        EXPECT_EQ(ui.Messages(), std::vector<std::string>{kResetMessage}) << c.name;
-        EXPECT_FALSE(std::filesystem::exists(Data("STAT_GLO.DAT"))) << c.name;
+        EXPECT_EQ(ui.Messages(), std::vector<std::string>{OverallRepairMessage("Ann")}) << c.name;
+        ui.ClearLog();
+        const auto scores = Scores();
+        ASSERT_EQ(scores.size(), 2u) << c.name;
+        EXPECT_EQ(std::get<1>(scores[0]), c.score) << c.name;
+        EXPECT_EQ(scores[1], std::make_tuple(std::string("Bob"), std::int64_t{7}, std::int64_t{8}))
+            << c.name;
+        EXPECT_TRUE(ui.Messages().empty()) << c.name;
     }
     // The details only ask the checks of the best results to be numbers.
     Write("STAT_GLO.DAT", "[Ann]\r\nGS-0001=" + ScrambleOverallValue(badCheck) + "\r\n");
@@ -212,15 +254,22 @@ TEST_F(OverallScoreTest, InconsistentValuesResetOnUpdateAndInDetails) {
     ASSERT_EQ(details->games.size(), 1u);
     EXPECT_EQ(details->games[0].score, 52);
     EXPECT_TRUE(ui.Messages().empty());
-    Write("STAT_GLO.DAT", "[Ann]\r\nGS-0001=" + ScrambleOverallValue("4004004524abcdef") + "\r\n");
-    EXPECT_FALSE(ReadOverallDetails(ctx, "Ann").has_value());
-    EXPECT_EQ(ui.Messages(), std::vector<std::string>{kResetMessage});
+    Write("STAT_GLO.DAT", "[Ann]\r\nGS-0001=" + ScrambleOverallValue("4004004524abcdef") +
+                              "\r\nGS-0002=" + ScrambleOverallValue(PlainBestScore(12, four)) +
+                              "\r\n");
+    const auto repaired = ReadOverallDetails(ctx, "Ann");
+    ASSERT_TRUE(repaired.has_value());
+    ASSERT_EQ(repaired->games.size(), 1u);
+    EXPECT_EQ(repaired->games[0].game, 2);
+    EXPECT_EQ(repaired->score, 12);
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{OverallRepairMessage("Ann")});
 }
 
-TEST_F(OverallScoreTest, ResetKeepsTheHourglassTwoSecondsAndRepaints) {
+TEST_F(OverallScoreTest, RepairKeepsTheHourglassTwoSecondsAndRepaints) {
     Write("STAT_GLO.DAT", "[Ann]\r\nT01=xyz\r\n");
     const auto before = ui.TickCount();
-    EXPECT_TRUE(ReadOverallScores(ctx).empty());
+    EXPECT_EQ(Scores(),
+              (std::vector<std::tuple<std::string, std::int64_t, std::int64_t>>{{"Ann", 0, 0}}));
     EXPECT_GE(ui.TickCount() - before, 2000u);
     EXPECT_EQ(ui.BusyDepth(), 0);
     const auto& log = ui.Log();

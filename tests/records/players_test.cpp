@@ -39,6 +39,15 @@ TEST_F(PlayersTest, ListIsSortedAndCompactedWhenWritten) {
                   "");
 }
 
+TEST_F(PlayersTest, NamesThatCannotBeStoredAreLeftOutOfTheList) {
+    const auto cfg = ConfigFilePath(ctx.state);
+    WritePref(cfg, "Users", "User001", "[x");
+    WritePref(cfg, "Users", "User002", std::string(31, 'b'));
+    WritePref(cfg, "Users", "User003", std::string(30, 'c'));
+    WritePref(cfg, "Users", "User004", "Ann");
+    EXPECT_EQ(ReadPlayers(cfg), (std::vector<std::string>{"Ann", std::string(30, 'c')}));
+}
+
 TEST_F(PlayersTest, RenameCarriesOnlyThatPlayersRecords) {
     test::WriteFile(Data("STAT.DAT"),
                     "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=rec1\r\nAnna=rec2\r\n\r\n[0002]"

@@ -164,7 +164,7 @@ protected:
             }
         }
         EXPECT_GE(recorded, reported.games);
-        EXPECT_LE(recorded, logged);  // the log is written first
+        EXPECT_GE(recorded, logged);  // the log is written last
         EXPECT_LE(recorded, reported.games + kills);
     }
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "model/headless_ui.h"
+#include "model/text.h"
 #include "records/move_log.h"
+#include "store/player_name.h"
 
 namespace vis {
 namespace {
@@ -112,6 +114,19 @@ TEST_F(SavedGameTest, DamagedFilesAreRefused) {
     ASSERT_TRUE(saved.has_value());
     EXPECT_FALSE(saved->bases[0].has_value());
     EXPECT_EQ(saved->bases[1], 0);
+}
+
+TEST_F(SavedGameTest, PlayerNamesThatCannotBeStoredAreRefusedWithTheirReason) {
+    auto lines = SplitFileLines(Text());
+    for (const std::string& name : {std::string("[x"), std::string(31, 'a'), std::string("A\rB")}) {
+        auto l = lines;
+        l[1] = PadOrCut(name, 50) + l[1].substr(50);
+        std::string text;
+        for (const auto& line : l) text += line + "\r\n";
+        std::string error;
+        EXPECT_FALSE(ParseSavedGame(text, error).has_value()) << name;
+        EXPECT_EQ(error, PlayerNameProblem(name)) << name;
+    }
 }
 
 TEST_F(SavedGameTest, ConvertsFilesOfOlderVersions) {

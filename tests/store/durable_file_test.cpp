@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "store/file_error.h"
+#include "store/file_lock.h"
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace vis {
@@ -55,6 +57,74 @@ TEST(DurableFileTest, InPlaceWritesAndAppends) {
     EXPECT_FALSE(OverwriteBytes(dir / "missing.dat", 0, "x"));
     EXPECT_EQ(ReadWholeFile(dir / "missing.dat"), "");
 }
+
+TEST(DurableFileTest, ARewriteKeepsTheFilesPermissions) {
+    test::TempDir dir;
+    for (const auto perms :
+         {std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+          std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+              std::filesystem::perms::group_read}) {
+        test::WriteFile(dir / "CFG.DAT", "old");
+        std::filesystem::permissions(dir / "CFG.DAT", perms);
+        ASSERT_EQ(ReplaceFileContent(dir / "CFG.DAT", "new").result, ReplaceResult::kDone);
+        ASSERT_EQ(ReplaceFileRange(dir / "CFG.DAT", 0, 1, "N").result, ReplaceResult::kDone);
+        EXPECT_EQ(test::ReadFile(dir / "CFG.DAT"), "New");
+        EXPECT_EQ(std::filesystem::status(dir / "CFG.DAT").permissions(), perms);
+    }
+}
+
+TEST(DurableFileTest, StaleTemporaryFilesAreRemovedButNotOneBeingWritten) {
+    test::TempDir dir;
+    for (const char* name : {"rpl0000.tmp", "rplBEEF.tmp", "rplbeef.TMP", "rpl12345.tmp",
+                             "rplxyzw.tmp", "xrpl0000.tmp", "STAT.DAT"})
+        test::WriteFile(dir / name, "x");
+    std::filesystem::create_directories(dir / "rpl1111.tmp");  // not a file
+    // One that another program is writing right now.
+    std::FILE* busy = OpenFile(dir / "rplAAAA.tmp", "wb");
+    ASSERT_NE(busy, nullptr);
+    ASSERT_TRUE(TryLockOpenFile(busy));
+#ifndef _WIN32
+    // The lock is seen from another process as well.
+    EXPECT_EQ(test::RunInChild([&] { return RemoveStaleTempFiles(dir.Path()); }), 3);
+#else
+    EXPECT_EQ(RemoveStaleTempFiles(dir.Path()), 3);
+#endif
+    EXPECT_EQ(test::FileNames(dir.Path()),
+              (std::vector<std::string>{"STAT.DAT", "rpl12345.tmp", "rplAAAA.tmp", "rplxyzw.tmp",
+                                        "xrpl0000.tmp"}));
+    std::fclose(busy);
+    EXPECT_EQ(RemoveStaleTempFiles(dir.Path()), 1);
+    EXPECT_EQ(RemoveStaleTempFiles(dir / "missing"), 0);
+}
+
+TEST(DurableFileTest, AFreeNameTakesNothingFromAnOlderFile) {
+    test::TempDir dir;
+    const auto held = dir / "Stat_e01.dat";
+    EXPECT_EQ(FreeFileName(held, ".bad"), dir / "Stat_e01.dat.bad");
+    test::WriteFile(dir / "Stat_e01.dat.bad", "first");
+    EXPECT_EQ(FreeFileName(held, ".bad"), dir / "Stat_e01.dat.2.bad");
+    test::WriteFile(dir / "Stat_e01.dat.2.bad", "second");
+    EXPECT_EQ(FreeFileName(held, ".bad"), dir / "Stat_e01.dat.3.bad");
+}
+
+#ifndef _WIN32
+TEST(DurableFileTest, AnAppendCutShortByAFullDiskLeavesNoPartOfIt) {
+    test::TempDir dir;
+    const auto log = dir / "STAT_LOG.DAT";
+    test::WriteFile(log, "first line\r\n");
+    // The "disk" takes 5 more bytes: the append fails and takes them back.
+    EXPECT_EQ(test::RunInChild([&] { return AppendBytes(log, "second line\r\n") ? 1 : 0; }, 17), 0);
+    EXPECT_EQ(test::ReadFile(log), "first line\r\n");
+    // A rewrite that does not fit reports it and leaves the old file.
+    EXPECT_EQ(
+        test::RunInChild(
+            [&] { return static_cast<int>(ReplaceFileContent(log, std::string(100, 'x')).result); },
+            50),
+        static_cast<int>(ReplaceResult::kWriteFailed));
+    EXPECT_EQ(test::ReadFile(log), "first line\r\n");
+    EXPECT_EQ(test::FileNames(dir.Path()), std::vector<std::string>{"STAT_LOG.DAT"});
+}
+#endif
 
 }  // namespace
 }  // namespace vis

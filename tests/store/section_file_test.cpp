@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "model/headless_ui.h"
 #include "store/file_error.h"
 #include "support/temp_dir.h"
@@ -171,6 +173,41 @@ TEST_F(SectionFileTest, WritesToAFileThatCannotBeOpenedEndTheCommand) {
     EXPECT_THROW(RewriteSection(ui, nowhere, "A", {{"k", "v"}}), FileError);
     EXPECT_THROW(EnsureVersionedFile(nowhere), FileError);
     EXPECT_FALSE(std::filesystem::exists(nowhere.parent_path()));
+}
+
+TEST_F(SectionFileTest, AHeaderAtTheEndOfTheFileGetsItsLineEndBeforeTheFirstKey) {
+    using Writer = std::function<bool(UiPort&, const std::filesystem::path&)>;
+    const std::pair<const char*, Writer> writers[] = {
+        {"WriteKey", [](UiPort& u, const auto& f) { return WriteKey(u, f, "S", "Game001", "1"); }},
+        {"RewriteSection",
+         [](UiPort& u, const auto& f) {
+             return RewriteSection(u, f, "S", {{"Game001", "1"}});
+         }},
+        {"WriteSectionInPlace",
+         [](UiPort& u, const auto& f) {
+             return WriteSectionInPlace(u, f, "S", {{"Game001", "1"}});
+         }},
+    };
+    for (const auto& [name, write] : writers) {
+        for (const std::string_view end : {"", "\r"}) {
+            Write("[Preference]\n[S]" + std::string(end));
+            ASSERT_TRUE(write(ui, file)) << name;
+            EXPECT_EQ(ReadKey(file, "S", "Game001", "?"), "1") << name;
+            EXPECT_EQ(ReadSectionLines(file, "S"), std::vector<std::string>{"Game001=1"}) << name;
+            EXPECT_EQ(ListSections(file), (std::vector<std::string>{"Preference", "S"})) << name;
+        }
+    }
+}
+
+TEST_F(SectionFileTest, WriteErrorsNameTheirFile) {
+    EXPECT_EQ(WriteErrorMessage(file), "Write error on file " + file.string());
+    const auto nowhere = dir / "no such folder" / "STAT.DAT";
+    try {
+        WriteKey(ui, nowhere, "A", "k", "1");
+        ADD_FAILURE() << "written into a missing folder";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.what(), WriteErrorMessage(nowhere));
+    }
 }
 
 TEST_F(SectionFileTest, DamagedFilesNeverCrash) {
