@@ -45,7 +45,8 @@ using NativeHandle = int;
 constexpr NativeHandle kNoHandle = -1;
 
 NativeHandle OpenAndLock(const std::filesystem::path& file) {
-    const int fd = open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    int fd = open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);  // a lock file made read-only
     if (fd < 0) return kNoHandle;
     int locked = 0;
     while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "fuzz_support.h"
 #include "model/config_file.h"
@@ -43,5 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(ReadPref(file, "PREFERENCE", "cursor", "") == "12");
     WriteKey(ui, file, "Fuzz", "Key", "value");
     Check(ReadKey(file, "Fuzz", "Key", "") == "value");
+    // The writers of whole sections, on a section that may stand last in
+    // the file without a line end.
+    RewriteSection(ui, file, "Last", {{"Game001", "1"}, {"Game002", "2"}});
+    Check(ReadKey(file, "Last", "Game002", "") == "2");
+    WriteSectionInPlace(ui, file, "Last", {{"Game001", "3"}, {"Game002", "4"}});
+    Check(ReadSectionLines(file, "Last") == std::vector<std::string>{"Game001=3", "Game002=4"});
+    Check(ReadKey(file, "Fuzz", "Key", "") == "value");
+    Check(ui.Messages().empty());
     return 0;
 }
