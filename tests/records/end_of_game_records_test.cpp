@@ -100,6 +100,33 @@ TEST_F(EndOfGameRecordsTest, TheNewHiScoreIsAnnouncedOnceEveryRecordIsWritten) {
     EXPECT_EQ(watching.logAtAnnouncement, 1u);
 }
 
+TEST_F(EndOfGameRecordsTest, AWinAfterOneDamagedOverallByteCountsAndKeepsTheOtherPlayer) {
+    SetPlayer("Player 1");
+    RecordFinishedGame(ctx, services, true, 100, "13:05:09", "20240307");  // 60 points
+    SetPlayer("Player 2");
+    SetScore(30);
+    RecordFinishedGame(ctx, services, true, 90, "13:15:09", "20240307");
+    std::string text = Read("STAT_GLO.DAT");
+    const std::size_t at = text.find("T01=") + 6;  // in Player 1's section
+    text[at] = static_cast<char>(text[at] + 1);
+    Write("STAT_GLO.DAT", text);
+
+    SetPlayer("Player 1");
+    SetGame(2, "Freecell");
+    SetScore(40);
+    ui.ClearLog();
+    RecordFinishedGame(ctx, services, true, 50, "13:25:09", "20240307");
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{OverallRepairMessage("Player 1")});
+    const auto overall = ReadOverallScores(ctx);
+    ASSERT_EQ(overall.size(), 2u);
+    EXPECT_EQ(overall[0].player, "Player 1");
+    EXPECT_EQ(overall[0].score, 100);
+    EXPECT_EQ(overall[0].seconds, 150);
+    EXPECT_EQ(overall[1].player, "Player 2");
+    EXPECT_EQ(overall[1].score, 30);
+    EXPECT_EQ(ReadGameLog(ctx).size(), 3u);
+}
+
 #ifndef _WIN32
 TEST_F(EndOfGameRecordsTest, AFullDiskLeavesNoPartOfALogLineAndTheMessageNamesTheFile) {
     RecordFinishedGame(ctx, services, true, 125, "13:05:09", "20240307");
