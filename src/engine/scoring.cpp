@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/end_of_game.h"
+#include "engine/game_completion.h"
 #include "engine/table_queries.h"
 #include "model/rule_index.h"
 
@@ -210,8 +211,9 @@ void UpdateScore(GameContext& ctx) {
     const int score = ComputeScore(ctx);
     ctx.state.SetDecimal(field::kScore, score);
     ctx.ui.ShowScore(std::to_string(score));
-    if (family == 40 && KingsOnPileThirteen(ctx) == 4 && score != ctx.rules[rule::kScoreValueB] &&
-        ctx.flags[Flag::kGameInProgress]) {
+    const bool clockLost =
+        family == 40 && KingsOnPileThirteen(ctx) == 4 && score != ctx.rules[rule::kScoreValueB];
+    if ((clockLost || IsDiscardGameOver(ctx)) && ctx.flags[Flag::kGameInProgress]) {
         ctx.ui.ShowMessage("The game is lost.");
         ctx.ui.RefreshCardCounter();
         EndGame(ctx);
