@@ -199,6 +199,9 @@ TEST_F(FirstHourTest, ANewcomersFirstHour) {
     const QString second = DealAfterF2(window, first);
     ASSERT_NE(second, first) << "F2 dealt no new number";
     ExpectSavedDeal(SaveAs(window, "first"), second, "Freecell");
+    // The folder is remembered just after the file is written.
+    for (int wait = 0; wait < 20 && dir.Preference("Dir_Save").empty(); ++wait)
+        QThread::msleep(100);
     EXPECT_EQ(dir.Preference("Dir_Save"), Documents().string());
 
     // F3 with a number typed over the one offered deals that number; a
