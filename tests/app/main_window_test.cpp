@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +24,8 @@
 #include "engine/move_rules.h"
 #include "model/config_file.h"
 #include "model/piles.h"
+#include "records/game_log.h"
+#include "records/game_number_choice.h"
 #include "records/game_tree.h"
 #include "records/held_games.h"
 #include "view/geometry/card_position.h"
@@ -69,8 +71,13 @@ protected:
             QTreeWidgetItem* folder = tree.OpenFolder(tree_code::kAllGames);
             ASSERT_NE(folder, nullptr);
             tree.FillFolder(folder);
-            for (int i = 0; i < folder->childCount(); ++i)
-                if (folder->child(i)->text(0) == name) tree.setCurrentItem(folder->child(i));
+            bool found = false;
+            for (int i = 0; i < folder->childCount(); ++i) {
+                if (folder->child(i)->text(0) != name) continue;
+                tree.setCurrentItem(folder->child(i));
+                found = true;
+            }
+            ASSERT_TRUE(found) << name.toStdString();
             dialog.btnOKClick();
         };
     }
@@ -253,17 +260,25 @@ TEST_F(MainWindowTest, ClosingWritesTheAutoplaySwitchAndRecordsNothingWithoutAGa
 // Every deal shows its own number in the caption, from the first game on:
 // the number the deal was dealt from, and so the one a saved game keeps.
 TEST_F(MainWindowTest, TheCaptionShowsTheNumberOfTheDealOnTheTable) {
-    ChooseInSelection(QStringLiteral("FreeCell"));
+    ChooseInSelection(QStringLiteral("Freecell"));
     Start();
     ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
     EXPECT_EQ(DealInCaption().toStdString(), Ctx().state.Get(field::kDealNumber))
         << "first deal: " << Window().windowTitle().toStdString();
     for (int deal = 0; deal < 3; ++deal) {
-        const std::string before = Ctx().state.Get(field::kDealNumber);
+        const std::string seen = DealInCaption().toStdString();
         Window().RunCommand(Command::kNew);  // F2
-        ASSERT_NE(Ctx().state.Get(field::kDealNumber), before);
+        ASSERT_NE(Ctx().state.Get(field::kDealNumber), seen);
         EXPECT_EQ(DealInCaption().toStdString(), Ctx().state.Get(field::kDealNumber))
             << "after F2: " << Window().windowTitle().toStdString();
+        // The abandoned deal goes to the log (and so to "Previous games")
+        // under the number the player saw.
+        const std::vector<std::string> log = ReadGameLog(Ctx());
+        ASSERT_EQ(log.size(), static_cast<std::size_t>(deal + 1));
+        const LoggedDeal logged = ParseLoggedDeal(log.back());
+        EXPECT_EQ(logged.deal, seen);
+        EXPECT_EQ(logged.game, "Freecell");
+        EXPECT_FALSE(logged.won);
     }
     // The recent numbers of the game number dialog, the newest first.
     EXPECT_EQ(ReadPref(dir / "DATA" / "CFG.DAT", "Game_Numbers", "Game001", ""),
@@ -291,17 +306,17 @@ TEST_F(MainWindowTest, AResumedHeldGameEnablesTheGameCommandsAndKeepsItsFileUnti
 // Quitting the game leaves an empty table without its caption, score and
 // time; the game commands wait for the next game.
 TEST_F(MainWindowTest, QuittingTheGameClearsTheCaptionScoreAndTime) {
-    ChooseInSelection(QStringLiteral("FreeCell"));
+    ChooseInSelection(QStringLiteral("Freecell"));
     Start();
     ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
     ASSERT_NE(PanelText("pnlScore"), QStringLiteral("0"));
     QTest::qWait(1100);  // a tick of the clock
     ASSERT_NE(PanelText("pnlTempo"), QStringLiteral("0:00:00"));
-    chooseGame = nullptr;  // Cancel in the selection
+    chooseGame = nullptr;                     // Cancel in the selection
     Window().RunCommand(Command::kQuitGame);  // Ctrl+Q
     EXPECT_EQ(gameSelections, 2);
     EXPECT_FALSE(Ctx().flags[Flag::kGameInProgress]);
-    EXPECT_EQ(Window().windowTitle().indexOf(QStringLiteral("FreeCell")), -1);
+    EXPECT_EQ(Window().windowTitle().indexOf(QStringLiteral("Freecell")), -1);
     EXPECT_TRUE(DealInCaption().isEmpty()) << Window().windowTitle().toStdString();
     EXPECT_EQ(PanelText("pnlScore"), QStringLiteral("0"));
     EXPECT_EQ(PanelText("pnlTempo"), QStringLiteral("0:00:00"));
@@ -312,7 +327,7 @@ TEST_F(MainWindowTest, QuittingTheGameClearsTheCaptionScoreAndTime) {
 // F3 with a number deals that number; the restart then asks about it and
 // deals it again from its first position.
 TEST_F(MainWindowTest, RestartAfterAChosenNumberRestartsThatDeal) {
-    ChooseInSelection(QStringLiteral("FreeCell"));
+    ChooseInSelection(QStringLiteral("Freecell"));
     Start();
     ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
     const QString chosen = QStringLiteral("1234567");
@@ -352,7 +367,7 @@ TEST_F(MainWindowTest, RestartAfterAChosenNumberRestartsThatDeal) {
 // A modal dialog over the game is not playing time: the clock stands while
 // it is open and goes on from where it was.
 TEST_F(MainWindowTest, TheClockStandsWhileADialogIsOpenFromTheGame) {
-    ChooseInSelection(QStringLiteral("FreeCell"));
+    ChooseInSelection(QStringLiteral("Freecell"));
     Start();
     ASSERT_TRUE(Ctx().flags[Flag::kClockRunning]);
     bool runningInDialog = true;
