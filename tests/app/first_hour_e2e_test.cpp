@@ -20,6 +20,7 @@
 #include "model/program_paths.h"
 #include "model/text.h"
 #include "records/position_snapshot.h"
+#include "records/restart_game.h"
 #include "records/saved_game_file.h"
 
 namespace vis {
@@ -68,16 +69,7 @@ PositionSnapshot DealtPosition(const std::filesystem::path& dir, const std::stri
 // The position a saved game started from: its oldest undo step, or the
 // position itself when no move was made (autoplay may have moved aces).
 PositionSnapshot FirstPosition(const SavedGame& saved) {
-    if (saved.undo.IsEmpty()) return saved.position;
-    PositionSnapshot first;
-    const auto take = [&](const std::vector<std::string>& stack, std::size_t lines) {
-        for (std::size_t i = 0; i < lines; ++i) first.push_back(i < stack.size() ? stack[i] : "");
-    };
-    take(saved.undo.stock, 3);
-    take(saved.undo.foundation, 16);
-    take(saved.undo.tableau, 28);
-    take(saved.undo.reserve, 8);
-    return first;
+    return saved.undo.IsEmpty() ? saved.position : FirstSnapshot(saved.undo);
 }
 
 class FirstHourTest : public test::RealProgramTest {
