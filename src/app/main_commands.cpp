@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <optional>
 
 #include "app/game_session.h"
 #include "app/main_window.h"
@@ -66,6 +67,9 @@ HoldDialogChoice AskHoldOrExit(QWidget* parent) {
 
 void TfrmMain::RunCommand(Command command) {
     HidePileSizeTip();
+    // The pause has a clock handling of its own, which outlives the command.
+    std::optional<ClockHeldForDialog> clockHeld;
+    if (command != Command::kPause) clockHeld.emplace(Ctx());
     try {
         switch (command) {
             case Command::kNew:
@@ -155,8 +159,7 @@ void TfrmMain::mnuRestartClick() {
 void TfrmMain::mnuQuitGameClick() {
     if (!ConfirmAbandonGame(Ctx())) return;
     if (EndGame(Ctx())) return;
-    Ctx().ui.PaintEmptyTable();
-    SetCommandGroupEnabled(CommandGroup::kGame, false);
+    ShowEmptyTable(Ctx(), session_.hooks);
     ShowOpenGameDialog(this, services_);
 }
 
@@ -181,6 +184,8 @@ void TfrmMain::FirstActivation() {
 void TfrmMain::closeEvent(QCloseEvent* event) {
     SaveWindowState();
     if (pause_) SetPaused(Ctx(), false);
+    // The questions asked before closing are not playing time.
+    ClockHeldForDialog clockHeld(Ctx());
     CloseDecision decision = CloseDecision::kCancel;
     try {
         decision = QueryClose(Ctx());

@@ -4,9 +4,11 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QThread>
 
 #include "app/main_window.h"
@@ -308,7 +310,9 @@ int QtUi::ScrollByLargeStep(bool down) {
 }
 
 std::optional<std::filesystem::path> QtUi::AskFileName(const FileDialogRequest& request) {
-    const QString folder = QString::fromStdString(request.folder.string());
+    QString folder = QString::fromStdString(request.folder.string());
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     // "Game|*.gam" -> "Game (*.gam)"
     QString filter = QString::fromStdString(request.filter);
     if (const int bar = filter.indexOf(QLatin1Char('|')); bar >= 0)

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "dialogs/help_window.h"
@@ -69,6 +71,7 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(QWidget* parent, AppServices& app)
     for (const std::string& deal : ReadRecentDeals(ConfigFilePath(ctx.state)))
         cboNumber_->addItem(QString::fromLatin1(deal));
     cboNumber_->setEditText(QString::fromLatin1(ctx.state.Get(field::kDealNumber)));
+    cboNumber_->lineEdit()->installEventFilter(this);
     auto* selectPage = new QWidget;
     auto* selectForm = new QFormLayout(selectPage);
     auto* gameLabel = new QLabel(tr("G&ame:"));
@@ -118,6 +121,26 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(QWidget* parent, AppServices& app)
     layout->addWidget(pgcTabs_);
     layout->addLayout(buttons);
     resize(560, 380);
+}
+
+void TfrmSelectGameNumber::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The offered number is taken whole by the first key typed: at its full
+    // 13 digits, typing after it would be refused without a sign.
+    QTimer::singleShot(0, this, [this] {
+        cboNumber_->setFocus(Qt::OtherFocusReason);
+        cboNumber_->lineEdit()->selectAll();
+    });
+}
+
+bool TfrmSelectGameNumber::eventFilter(QObject* watched, QEvent* event) {
+    QLineEdit* number = cboNumber_->lineEdit();
+    if (watched == number && event->type() == QEvent::MouseButtonPress && !number->hasFocus()) {
+        number->setFocus(Qt::MouseFocusReason);
+        number->selectAll();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmSelectGameNumber::pgcTabsChange(int index) {

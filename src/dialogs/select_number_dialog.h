@@ -29,6 +29,11 @@ public:
 
     void btnOKClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    // A click into the number box selects the number offered.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void pgcTabsChange(int index);
     void FillPreviousGames();

@@ -2,6 +2,7 @@
 
 #include "engine/game_clock.h"
 #include "engine/table_queries.h"
+#include "model/new_game.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
 #include "records/bookmarks.h"
@@ -45,6 +46,8 @@ bool EndGame(GameContext& ctx) {
 
     if (IsMemoryFamily(ctx.rules[rule::kFamily])) ShowMemorySummary(ctx, won);
     if (ctx.recorder) ctx.recorder->RecordFinishedGame(ctx, won, seconds, end);
+    // Recorded: a held file it was resumed from must not bring it back.
+    ReleaseResumedHeldGame(ctx);
 
     ctx.game.draggedCard = 0;
     ctx.flags[Flag::kGameWon] = false;

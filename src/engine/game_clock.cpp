@@ -67,6 +67,22 @@ int ElapsedSeconds(const GameContext& ctx) {
     return ctx.game.clockSeconds;
 }
 
+ClockHeldForDialog::ClockHeldForDialog(GameContext& ctx) : ctx_(ctx) {
+    if (!ctx.flags[Flag::kClockRunning] || !ctx.flags[Flag::kGameInProgress]) return;
+    ClockTick(ctx);
+    held_ = true;
+    startSeconds_ = ctx.flags.gameStartSeconds;
+    playedSeconds_ = ctx.game.clockSeconds;
+    ctx.flags[Flag::kClockRunning] = false;
+}
+
+ClockHeldForDialog::~ClockHeldForDialog() {
+    if (!held_ || ctx_.flags[Flag::kClockRunning] || !ctx_.flags[Flag::kGameInProgress] ||
+        ctx_.flags.gameStartSeconds != startSeconds_)
+        return;
+    StartClockAt(ctx_, playedSeconds_);
+}
+
 void SetPaused(GameContext& ctx, bool paused) {
     if (paused) {
         ctx.ui.SetCommandChecked(UiCommand::kPause, true);

@@ -2,6 +2,7 @@
 // end, shown as "h:nn:ss" once a second, moved on over pauses.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "model/game_context.h"
@@ -31,5 +32,24 @@ int ElapsedSeconds(const GameContext& ctx);
 // The pause command: the clock stops and the table is covered; on return
 // the start time moves on by the paused duration.
 void SetPaused(GameContext& ctx, bool paused);
+
+// Stops the clock of the game in play for as long as it lives, as a pause
+// does: the time a modal dialog or question stands in front of the table
+// is not playing time. The clock goes on afterwards only for the same game,
+// still in progress; a game ended or dealt afresh in between keeps the
+// clock it has.
+class ClockHeldForDialog {
+public:
+    explicit ClockHeldForDialog(GameContext& ctx);
+    ~ClockHeldForDialog();
+    ClockHeldForDialog(const ClockHeldForDialog&) = delete;
+    ClockHeldForDialog& operator=(const ClockHeldForDialog&) = delete;
+
+private:
+    GameContext& ctx_;
+    bool held_ = false;
+    std::int64_t startSeconds_ = 0;
+    int playedSeconds_ = 0;
+};
 
 }  // namespace vis

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/pointer_events.h"
 #include "engine/scoring.h"
+#include "engine/stock.h"
 #include "engine/table_queries.h"
 #include "model/rule_index.h"
 
@@ -97,6 +99,16 @@ bool IsGameComplete(const GameContext& ctx) {
         default:
             return StandardComplete(ctx);
     }
+}
+
+bool IsDiscardGameOver(const GameContext& ctx) {
+    if (!IsDiscardFamily(ctx.rules[rule::kFamily]) || IsGameComplete(ctx) || StockPressActs(ctx))
+        return false;
+    for (int i = 0; i < UsedTableauPiles(ctx); ++i) {
+        const CardNumber top = TopCard(ctx.piles.fila[static_cast<std::size_t>(i)]);
+        if (top > 0 && DiscardTakes(ctx, top)) return false;
+    }
+    return true;
 }
 
 }  // namespace vis

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "engine/end_of_game.h"
+#include "engine/game_clock.h"
+#include "engine/game_completion.h"
 #include "engine/table_queries.h"
 #include "model/rule_index.h"
 
@@ -210,8 +212,11 @@ void UpdateScore(GameContext& ctx) {
     const int score = ComputeScore(ctx);
     ctx.state.SetDecimal(field::kScore, score);
     ctx.ui.ShowScore(std::to_string(score));
-    if (family == 40 && KingsOnPileThirteen(ctx) == 4 && score != ctx.rules[rule::kScoreValueB] &&
-        ctx.flags[Flag::kGameInProgress]) {
+    const bool clockLost =
+        family == 40 && KingsOnPileThirteen(ctx) == 4 && score != ctx.rules[rule::kScoreValueB];
+    if ((clockLost || IsDiscardGameOver(ctx)) && ctx.flags[Flag::kGameInProgress]) {
+        // The time the message stands is not playing time.
+        StopClock(ctx);
         ctx.ui.ShowMessage("The game is lost.");
         ctx.ui.RefreshCardCounter();
         EndGame(ctx);

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -61,6 +62,10 @@ struct MainGame {
     bool smallScreenMessageShown[2] = {false, false};
 
     bool closeAfterAnimation = false;
+    // The held-game file the game on the table was resumed from. It stays
+    // on disk until the game is recorded or held again, so that a crash in
+    // between loses nothing.
+    std::filesystem::path resumedHeldFile;
     std::int16_t lastPileSizeLabel = -1;
     std::int16_t foundationHighlightStyle = 0;
     // The foundation highlight drawn last; -1 makes the next one drawn afresh.

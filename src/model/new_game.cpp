@@ -107,6 +107,14 @@ void ClearPlayState(MainGame& game) {
     game.dealCounter = 0;
 }
 
+// Autoplay, saving and undo as the rules of the current game allow them.
+void EnableCommandsByRules(GameContext& ctx) {
+    ctx.ui.SetCommandGroupEnabled(CommandGroup::kAutoplay,
+                                  ctx.rules[rule::kAutoplayAvailable] != 0);
+    ctx.ui.SetCommandGroupEnabled(CommandGroup::kSaving,
+                                  ctx.rules[rule::kNoSaveNoUndo] != kNoSaveNoUndo);
+}
+
 void RegenerateIrregularOffsets(GameContext& ctx) {
     std::uniform_int_distribution<int> zeroToThree(0, 3);
     ctx.game.layout.irregular =
@@ -175,10 +183,7 @@ bool PrepareGame(GameContext& ctx, NewGameHooks& hooks) {
     FitCardsToScreen(ctx);
     if (ctx.state.Get(field::kCardSize) != cardSize) ApplyCardSize(ctx);
     ctx.game.layout.ResetOrigins();
-    ctx.ui.SetCommandGroupEnabled(CommandGroup::kAutoplay,
-                                  ctx.rules[rule::kAutoplayAvailable] != 0);
-    ctx.ui.SetCommandGroupEnabled(CommandGroup::kSaving,
-                                  ctx.rules[rule::kNoSaveNoUndo] != kNoSaveNoUndo);
+    EnableCommandsByRules(ctx);
     hooks.ComputeLayout(ctx);
     return true;
 }
@@ -198,7 +203,6 @@ bool NewDeal(GameContext& ctx, NewGameHooks& hooks, const NewDealOptions& option
         BusyPointer busy(ctx.ui);
         ctx.ui.RepaintMainWindow();
         ctx.ui.RefreshCardCounter();
-        ctx.ui.UpdateCaption();
         ClearPlayState(ctx.game);
         if (options.deal) {
             ctx.piles.Clear();
@@ -206,6 +210,8 @@ bool NewDeal(GameContext& ctx, NewGameHooks& hooks, const NewDealOptions& option
         }
         ctx.history.redo.Clear();
         ctx.flags[Flag::kGameInProgress] = false;
+        // Another game, or the deal afresh, replaces a resumed held one.
+        ReleaseResumedHeldGame(ctx);
         RegenerateIrregularOffsets(ctx);
         ctx.state.Set(field::kUndoTaken, "0");
         ctx.state.Set(field::kRedoTaken, "0");
@@ -215,6 +221,8 @@ bool NewDeal(GameContext& ctx, NewGameHooks& hooks, const NewDealOptions& option
             return false;
         }
 
+        // Only now is the deal number the one on the table.
+        ctx.ui.UpdateCaption();
         hooks.RememberDealNumber(ctx);
         ctx.flags[Flag::kGameInProgress] = true;
         ctx.flags[Flag::kGameWon] = false;
@@ -230,6 +238,9 @@ bool NewDeal(GameContext& ctx, NewGameHooks& hooks, const NewDealOptions& option
         RunAutoplayAfterDeal(ctx, hooks);
     }
     hooks.AfterDeal(ctx);
+    // A game opened from a file onto an empty table (a held game at the
+    // start, say) enables the commands as a chosen game does.
+    EnableGameCommands(ctx);
     ctx.ui.SetCommandEnabled(UiCommand::kPause, true);
     ctx.ui.SetCommandEnabled(UiCommand::kQuitGame, true);
     ctx.ui.SetCommandEnabled(UiCommand::kInsertBookmark,
@@ -262,8 +273,7 @@ bool StartGame(GameContext& ctx, NewGameHooks& hooks, const GameRequest& request
         ClearCurrentGame(ctx, hooks);
         return false;
     }
-    if (!ctx.ui.IsCommandGroupEnabled(CommandGroup::kGame))
-        ctx.ui.SetCommandGroupEnabled(CommandGroup::kGame, true);
+    EnableGameCommands(ctx);
     if (!NewDeal(ctx, hooks,
                  {.deal = true, .animate = true, .dealMode = request.dealMode, .noRepaint = false}))
         return false;
@@ -294,10 +304,32 @@ bool StartRandomGame(GameContext& ctx, NewGameHooks& hooks) {
 void ClearCurrentGame(GameContext& ctx, NewGameHooks& hooks) {
     hooks.EndRunningGame(ctx);
     ctx.state.SetZeroPadded(field::kGameNumber, -1);
+    ShowEmptyTable(ctx, hooks);
+}
+
+void ShowEmptyTable(GameContext& ctx, NewGameHooks& hooks) {
     ctx.state.Set(field::kGameName, "");
+    ctx.state.Set(field::kDealNumber, "");
+    ctx.state.Set(field::kScore, "0");
+    ctx.ui.ShowScore("0");
+    hooks.ResetClock(ctx);
     ctx.ui.UpdateCaption();
     ctx.ui.SetCommandGroupEnabled(CommandGroup::kGame, false);
     ctx.ui.PaintEmptyTable();
+}
+
+void EnableGameCommands(GameContext& ctx) {
+    if (ctx.ui.IsCommandGroupEnabled(CommandGroup::kGame)) return;
+    ctx.ui.SetCommandGroupEnabled(CommandGroup::kGame, true);
+    // The group holds saving, undo and autoplay too.
+    EnableCommandsByRules(ctx);
+}
+
+void ReleaseResumedHeldGame(GameContext& ctx) {
+    if (ctx.game.resumedHeldFile.empty()) return;
+    std::error_code ec;
+    std::filesystem::remove(ctx.game.resumedHeldFile, ec);
+    ctx.game.resumedHeldFile.clear();
 }
 
 }  // namespace vis

@@ -93,4 +93,16 @@ void ChooseDealNumber(GameContext& ctx);
 // Leaves the table without a current game, e.g. once that game is deleted.
 void ClearCurrentGame(GameContext& ctx, NewGameHooks& hooks);
 
+// After the game in play was ended: an empty table, without the game's
+// name, deal number, score or time, and the game commands disabled.
+void ShowEmptyTable(GameContext& ctx, NewGameHooks& hooks);
+
+// Enables the game commands when they are disabled (no game was on the
+// table), leaving off those the current game's rules refuse.
+void EnableGameCommands(GameContext& ctx);
+
+// The game that came from a held-game file has been recorded, or is no
+// longer on the table: its file goes.
+void ReleaseResumedHeldGame(GameContext& ctx);
+
 }  // namespace vis

@@ -42,18 +42,22 @@ std::optional<std::filesystem::path> FindHeldGameFile(const GameContext& ctx) {
 }
 
 bool SaveHeldGame(GameContext& ctx, int playingSeconds) {
-    const auto path = ReserveHeldGameFile(ctx);
+    // A resumed game held again replaces its own file, so it comes back once.
+    const bool again = !ctx.game.resumedHeldFile.empty();
+    const auto path = again ? std::optional(ctx.game.resumedHeldFile) : ReserveHeldGameFile(ctx);
     if (!path) {
         ctx.ui.ShowMessage(std::string(kAllHeldNamesTaken));
         return false;
     }
     if (ReplaceFileContent(*path, SavedGameText(CaptureSavedGame(ctx, playingSeconds))).result !=
         ReplaceResult::kDone) {
+        // The resumed file still holds the game as it was resumed.
         std::error_code ec;
-        std::filesystem::remove(*path, ec);
+        if (!again) std::filesystem::remove(*path, ec);
         ctx.ui.ShowMessage("Unable to write to " + path->string());
         return false;
     }
+    ctx.game.resumedHeldFile.clear();
     return true;
 }
 

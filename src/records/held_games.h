@@ -22,8 +22,9 @@ std::optional<std::filesystem::path> ReserveHeldGameFile(const GameContext& ctx)
 // The held game to resume: the first existing name from 00 to 99.
 std::optional<std::filesystem::path> FindHeldGameFile(const GameContext& ctx);
 
-// Writes the running game to a new held-game file. False, after telling
-// the player, when no name is free or the file cannot be written.
+// Writes the running game to a new held-game file, or back over the file it
+// was resumed from. False, after telling the player, when no name is free
+// or the file cannot be written.
 bool SaveHeldGame(GameContext& ctx, int playingSeconds);
 
 }  // namespace vis

@@ -12,10 +12,10 @@ namespace vis {
 // could not be held (the player has been told why).
 bool HoldGame(GameContext& ctx);
 
-// At the first activation: opens the first held game there is (deleting
-// its file). A held file that cannot be opened is reported and the next
-// one tried. True when a held game is on the table; otherwise the main
-// window opens the game selection.
+// At the first activation: opens the first held game there is; its file
+// stays until the game is recorded or held again. A held file that cannot be opened is reported and
+// the next one tried. True when a held game is on the table; otherwise the main window opens the
+// game selection.
 bool ResumeHeldGame(GameContext& ctx, NewGameHooks& hooks);
 
 // What the main window does with a request to close.

@@ -166,7 +166,8 @@ bool OpenSavedGameFile(GameContext& ctx, NewGameHooks& hooks, const std::filesys
     if (hooks.EndRunningGame(ctx)) return false;
     if (!LoadSavedGame(ctx, hooks, *saved, name, options)) return false;
     if (options.fromDialog) RememberSaveFolder(ctx, file);
-    if (options.held) RemoveFileQuietly(file);
+    // Kept until the game is recorded or held again: a crash loses nothing.
+    if (options.held) ctx.game.resumedHeldFile = file;
     return true;
 }
 

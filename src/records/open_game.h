@@ -12,7 +12,7 @@ namespace vis {
 enum class OpenMode {
     kChooseFile = 1,   // the open dialog ("Open" of the game selection)
     kRestart = 2,      // "&Restart game" and the game-won dialog's repeat
-    kHeldGame = 3,     // the given held game, deleted once opened
+    kHeldGame = 3,     // the given held game, deleted once recorded
     kDemoRestart = 4,  // the demo's restart: the table is not repainted
 };
 

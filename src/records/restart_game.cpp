@@ -1,4 +1,6 @@
 // The restart half of OpenGame: the deal in play from its first position.
+#include "records/restart_game.h"
+
 #include "engine/scoring.h"
 #include "model/sound_events.h"
 #include "records/open_game.h"
@@ -6,9 +8,6 @@
 
 namespace vis {
 
-namespace {
-
-// The oldest snapshot of the undo side: the position the deal started from.
 PositionSnapshot FirstSnapshot(const HistorySide& undo) {
     PositionSnapshot snapshot;
     snapshot.reserve(kSnapshotLines);
@@ -22,8 +21,6 @@ PositionSnapshot FirstSnapshot(const HistorySide& undo) {
     take(undo.reserve, kSnapshotLines - kSnapshotReserveLine);
     return snapshot;
 }
-
-}  // namespace
 
 bool RestartGame(GameContext& ctx, NewGameHooks& hooks, bool demo) {
     if (ctx.flags[Flag::kAnimationRunning]) return false;

@@ -64,7 +64,7 @@ void RemoveFileQuietly(const std::filesystem::path& file) {
 std::filesystem::path SaveFolder(const GameContext& ctx) {
     const std::string folder =
         ReadPref(ConfigFilePath(ctx.state), kPreferenceSection, kDirSaveKey, "");
-    return folder.empty() ? ProgramDir(ctx.state) : std::filesystem::path(folder);
+    return folder;
 }
 
 void RememberSaveFolder(const GameContext& ctx, const std::filesystem::path& file) {

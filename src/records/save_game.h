@@ -16,8 +16,10 @@ enum class SaveMode {
 
 inline constexpr std::string_view kDirSaveKey = "Dir_Save";
 
-// The folder the save and open dialogs start in: `Dir_Save`, else the
-// program directory.
+// The folder the save and open dialogs start in: `Dir_Save`, the folder of
+// the last game saved or opened; empty before the first, and the dialogs
+// then start in the player's documents folder (an installed program's
+// directory is no place for the player's files).
 std::filesystem::path SaveFolder(const GameContext& ctx);
 // Remembers the folder of a file saved or opened through a dialog.
 void RememberSaveFolder(const GameContext& ctx, const std::filesystem::path& file);

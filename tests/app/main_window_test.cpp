@@ -4,6 +4,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -13,9 +19,15 @@
 #include "app/table_widget.h"
 #include "dialogs/game_tree_view.h"
 #include "dialogs/open_game_dialog.h"
+#include "dialogs/select_number_dialog.h"
+#include "engine/move_execution.h"
 #include "engine/move_rules.h"
+#include "model/config_file.h"
 #include "model/piles.h"
+#include "records/game_log.h"
+#include "records/game_number_choice.h"
 #include "records/game_tree.h"
+#include "records/held_games.h"
 #include "view/geometry/card_position.h"
 
 namespace vis {
@@ -52,6 +64,32 @@ protected:
     TfrmMain& Window() { return program->Window(); }
     GameContext& Ctx() { return program->Session().ctx; }
     const std::string& Pile(PileList list, int index) { return Ctx().piles.Pile(list, index); }
+    // The game selection chooses `name` from all the games.
+    void ChooseInSelection(const QString& name) {
+        chooseGame = [name](TfrmOpenGame& dialog) {
+            GameTreeView& tree = *dialog.Tree();
+            QTreeWidgetItem* folder = tree.OpenFolder(tree_code::kAllGames);
+            ASSERT_NE(folder, nullptr);
+            tree.FillFolder(folder);
+            bool found = false;
+            for (int i = 0; i < folder->childCount(); ++i) {
+                if (folder->child(i)->text(0) != name) continue;
+                tree.setCurrentItem(folder->child(i));
+                found = true;
+            }
+            ASSERT_TRUE(found) << name.toStdString();
+            dialog.btnOKClick();
+        };
+    }
+    // The text of the score or time panel.
+    QString PanelText(const char* panel) {
+        const QList<QLabel*> labels = Window().findChild<QWidget*>(panel)->findChildren<QLabel*>();
+        return labels.isEmpty() ? QString() : labels.last()->text();
+    }
+    QString DealInCaption() {
+        static const QRegularExpression deal(QStringLiteral("\\[(\\d{13})\\]$"));
+        return deal.match(Window().windowTitle()).captured(1);
+    }
 
     // The middle of the top card of tableau pile `index`, in window pixels.
     QPoint TopCardPoint(int index) {
@@ -145,7 +183,6 @@ TEST_F(MainWindowTest, HeldGameResumesAndTheMouseMovesCardsOnlyWhereTheRulesAllo
     Start();
     ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
     EXPECT_EQ(gameSelections, 0);  // the held game takes its place
-    EXPECT_FALSE(std::filesystem::exists(dir / "DATA" / "Stat_e01.dat"));
     EXPECT_TRUE(Window().Action(Command::kUndo)->isEnabled());
     EXPECT_NE(Window().windowTitle().indexOf(QStringLiteral("[Klondike]")), -1);
     EXPECT_NE(Window().windowTitle().indexOf(QString::fromStdString(dir.DealNumber())), -1);
@@ -218,6 +255,135 @@ TEST_F(MainWindowTest, ClosingWritesTheAutoplaySwitchAndRecordsNothingWithoutAGa
     Window().RunCommand(Command::kExit);
     EXPECT_FALSE(Window().isVisible());
     EXPECT_EQ(dir.Preference("AutoPlay"), "Y");
+}
+
+// Every deal shows its own number in the caption, from the first game on:
+// the number the deal was dealt from, and so the one a saved game keeps.
+TEST_F(MainWindowTest, TheCaptionShowsTheNumberOfTheDealOnTheTable) {
+    ChooseInSelection(QStringLiteral("Freecell"));
+    Start();
+    ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
+    EXPECT_EQ(DealInCaption().toStdString(), Ctx().state.Get(field::kDealNumber))
+        << "first deal: " << Window().windowTitle().toStdString();
+    for (int deal = 0; deal < 3; ++deal) {
+        const std::string seen = DealInCaption().toStdString();
+        Window().RunCommand(Command::kNew);  // F2
+        ASSERT_NE(Ctx().state.Get(field::kDealNumber), seen);
+        EXPECT_EQ(DealInCaption().toStdString(), Ctx().state.Get(field::kDealNumber))
+            << "after F2: " << Window().windowTitle().toStdString();
+        // The abandoned deal goes to the log (and so to "Previous games")
+        // under the number the player saw.
+        const std::vector<std::string> log = ReadGameLog(Ctx());
+        ASSERT_EQ(log.size(), static_cast<std::size_t>(deal + 1));
+        const LoggedDeal logged = ParseLoggedDeal(log.back());
+        EXPECT_EQ(logged.deal, seen);
+        EXPECT_EQ(logged.game, "Freecell");
+        EXPECT_FALSE(logged.won);
+    }
+    // The recent numbers of the game number dialog, the newest first.
+    EXPECT_EQ(ReadPref(dir / "DATA" / "CFG.DAT", "Game_Numbers", "Game001", ""),
+              DealInCaption().toStdString());
+}
+
+// A held game resumed at the start is a game like a chosen one: every game
+// command works. Its file stays until the game is recorded.
+TEST_F(MainWindowTest, AResumedHeldGameEnablesTheGameCommandsAndKeepsItsFileUntilRecorded) {
+    dir.HoldKlondike();
+    Start();
+    ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
+    for (Command command : {Command::kNew, Command::kRestart, Command::kSelectNumber,
+                            Command::kRules, Command::kQuitGame, Command::kSave, Command::kPause})
+        EXPECT_TRUE(Window().Action(command)->isEnabled()) << static_cast<int>(command);
+    const auto held = dir / "DATA" / "Stat_e01.dat";
+    EXPECT_TRUE(std::filesystem::exists(held)) << "a crash now would lose the game";
+
+    Window().RunCommand(Command::kNew);  // F2
+    EXPECT_FALSE(std::filesystem::exists(held)) << "recorded as lost, yet held";
+    EXPECT_TRUE(Ctx().flags[Flag::kGameInProgress]);
+    EXPECT_EQ(DealInCaption().toStdString(), Ctx().state.Get(field::kDealNumber));
+}
+
+// Quitting the game leaves an empty table without its caption, score and
+// time; the game commands wait for the next game.
+TEST_F(MainWindowTest, QuittingTheGameClearsTheCaptionScoreAndTime) {
+    ChooseInSelection(QStringLiteral("Freecell"));
+    Start();
+    ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
+    ASSERT_NE(PanelText("pnlScore"), QStringLiteral("0"));
+    QTest::qWait(1100);  // a tick of the clock
+    ASSERT_NE(PanelText("pnlTempo"), QStringLiteral("0:00:00"));
+    chooseGame = nullptr;                     // Cancel in the selection
+    Window().RunCommand(Command::kQuitGame);  // Ctrl+Q
+    EXPECT_EQ(gameSelections, 2);
+    EXPECT_FALSE(Ctx().flags[Flag::kGameInProgress]);
+    EXPECT_EQ(Window().windowTitle().indexOf(QStringLiteral("Freecell")), -1);
+    EXPECT_TRUE(DealInCaption().isEmpty()) << Window().windowTitle().toStdString();
+    EXPECT_EQ(PanelText("pnlScore"), QStringLiteral("0"));
+    EXPECT_EQ(PanelText("pnlTempo"), QStringLiteral("0:00:00"));
+    EXPECT_FALSE(Window().Action(Command::kNew)->isEnabled());
+    EXPECT_FALSE(Window().Action(Command::kRestart)->isEnabled());
+}
+
+// F3 with a number deals that number; the restart then asks about it and
+// deals it again from its first position.
+TEST_F(MainWindowTest, RestartAfterAChosenNumberRestartsThatDeal) {
+    ChooseInSelection(QStringLiteral("Freecell"));
+    Start();
+    ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
+    const QString chosen = QStringLiteral("1234567");
+    auto* timer = new QTimer(&Window());
+    timer->setInterval(20);
+    QString question;
+    QObject::connect(timer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<TfrmSelectGameNumber*>(modal)) {
+            // What the player types replaces the number offered.
+            QTest::keyClicks(dialog->NumberCombo()->lineEdit(), chosen);
+            dialog->btnOKClick();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            question = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    timer->start();
+    Window().RunCommand(Command::kSelectNumber);  // F3
+    EXPECT_EQ(Ctx().state.Get(field::kDealNumber), "0000001234567");
+    const std::string dealt = Ctx().state.Get(field::kDealNumber);
+    EXPECT_EQ(DealInCaption().toStdString(), dealt);
+    const PileLists first = Ctx().piles;
+
+    // A move, then the restart.
+    ASSERT_TRUE(
+        ExecuteMove(Ctx(), program->Session().play, TopCard(Pile(PileList::Fila, 0)), "Appogg1"));
+    Window().RunCommand(Command::kRestart);  // Ctrl+F2
+    EXPECT_NE(question.indexOf(QString::fromStdString("Game number: " + dealt)), -1)
+        << question.toStdString();
+    EXPECT_EQ(Ctx().piles.fila, first.fila);
+    EXPECT_EQ(Ctx().piles.appogg, first.appogg);
+    EXPECT_EQ(DealInCaption().toStdString(), dealt);
+    timer->stop();
+}
+
+// A modal dialog over the game is not playing time: the clock stands while
+// it is open and goes on from where it was.
+TEST_F(MainWindowTest, TheClockStandsWhileADialogIsOpenFromTheGame) {
+    ChooseInSelection(QStringLiteral("Freecell"));
+    Start();
+    ASSERT_TRUE(Ctx().flags[Flag::kClockRunning]);
+    bool runningInDialog = true;
+    auto* timer = new QTimer(&Window());
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<TfrmSelectGameNumber*>(QApplication::activeModalWidget())) {
+            runningInDialog = Ctx().flags[Flag::kClockRunning];
+            dialog->reject();
+        }
+    });
+    timer->start();
+    Window().RunCommand(Command::kSelectNumber);  // F3
+    timer->stop();
+    EXPECT_FALSE(runningInDialog);
+    EXPECT_TRUE(Ctx().flags[Flag::kClockRunning]);
 }
 
 }  // namespace

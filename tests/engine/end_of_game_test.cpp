@@ -157,5 +157,42 @@ TEST_F(EndOfGameTest, TheFourthKingOnTheThirteenthPileLosesTheClockGame) {
     EXPECT_EQ(ui.Messages().back(), "The game is lost.");
 }
 
+// A dialog over the game stops the clock as a pause does; the clock goes
+// on only for the game it was held for.
+TEST_F(EndOfGameTest, TheClockStandsWhileADialogIsOpen) {
+    enum class During { kNothing, kNewDeal, kGameEnded };
+    for (const During during : {During::kNothing, During::kNewDeal, During::kGameEnded}) {
+        SCOPED_TRACE(static_cast<int>(during));
+        ctx.flags[Flag::kGameInProgress] = true;
+        ui.SetNow({.secondsOfDay = 1000});
+        StartClock(ctx);
+        ui.SetNow({.secondsOfDay = 1030});
+        {
+            ClockHeldForDialog held(ctx);
+            EXPECT_FALSE(ctx.flags[Flag::kClockRunning]);
+            EXPECT_EQ(ui.ClockShown(), "0:00:30");
+            ui.SetNow({.secondsOfDay = 1300});
+            if (during == During::kNewDeal) {
+                ResetClock(ctx);
+                StartClock(ctx);
+            }
+            if (during == During::kGameEnded) ctx.flags[Flag::kGameInProgress] = false;
+        }
+        ui.SetNow({.secondsOfDay = 1310});
+        ClockTick(ctx);
+        switch (during) {
+            case During::kNothing:  // 30 s before the dialog, 10 s after
+                EXPECT_EQ(ui.ClockShown(), "0:00:40");
+                break;
+            case During::kNewDeal:  // the new game's own time
+                EXPECT_EQ(ui.ClockShown(), "0:00:10");
+                break;
+            case During::kGameEnded:
+                EXPECT_FALSE(ctx.flags[Flag::kClockRunning]);
+                break;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vis

@@ -108,6 +108,8 @@ TEST_F(LiftTest, DiscardGamesSendANeighbouringRankStraightToTheDiscard) {
         ctx.piles.Clear();
         ui.ClearLog();
         ctx.rules.Set(rule::kFamily, c.family);
+        // A stock to turn: the game goes on after the discard.
+        Put("Mazzo", {D(10)});
         Put("Mazzo_Waste", {c.onDiscard});
         Put("Fila1", {S(2), c.pressed});
         Put("Fila2", {S(3)});

@@ -495,13 +495,36 @@ TEST_F(NewGameTest, ClearingTheCurrentGame) {
     hooks.calls.clear();
     ui.ClearLog();
     ClearCurrentGame(ctx, hooks);
-    EXPECT_EQ(hooks.calls, std::vector<std::string>{"end game"});
+    EXPECT_EQ(hooks.calls, (std::vector<std::string>{"end game", "reset clock"}));
     EXPECT_FALSE(ctx.flags[Flag::kGameInProgress]);
     EXPECT_EQ(ctx.state.Get(field::kGameNumber), "-001");
     EXPECT_EQ(ctx.state.Get(field::kGameName), "");
+    // Nothing of the old game stays in the caption or the panels.
+    EXPECT_EQ(ctx.state.Get(field::kDealNumber), "");
+    EXPECT_EQ(ui.ScoreShown(), "0");
     EXPECT_TRUE(Logged("caption"));
     EXPECT_TRUE(Logged("commands game off"));
     EXPECT_TRUE(Logged("paint empty table"));
+}
+
+// A game put on an empty table without being chosen (a held or saved game
+// opened) enables the game commands, as far as its rules allow.
+TEST_F(NewGameTest, AGameOpenedOnAnEmptyTableEnablesTheGameCommands) {
+    for (const int game : {1, 2}) {
+        SCOPED_TRACE(game);
+        ctx.flags[Flag::kGameInProgress] = false;
+        ASSERT_TRUE(Start(game, game == 1 ? "Klondike" : "Base From Deal"));
+        ClearCurrentGame(ctx, hooks);
+        ASSERT_FALSE(ui.IsCommandGroupEnabled(CommandGroup::kGame));
+        // As opening a file does: the piles laid, then the deal started on them.
+        ctx.state.SetZeroPadded(field::kGameNumber, game);
+        ASSERT_TRUE(PrepareGame(ctx, hooks));
+        ASSERT_TRUE(NewDeal(ctx, hooks, {.deal = false, .animate = false}));
+        EXPECT_TRUE(ui.IsCommandGroupEnabled(CommandGroup::kGame));
+        // "Base From Deal" can be neither saved nor autoplayed.
+        EXPECT_EQ(ui.IsCommandGroupEnabled(CommandGroup::kSaving), game == 1);
+        EXPECT_EQ(ui.IsCommandGroupEnabled(CommandGroup::kAutoplay), game == 1);
+    }
 }
 
 }  // namespace

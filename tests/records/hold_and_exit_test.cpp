@@ -48,8 +48,56 @@ TEST_F(HoldAndExitTest, AHeldGameIsNotRecordedAndResumesAtTheNextStart) {
     EXPECT_EQ(next.state.Get(field::kDealNumber), deal);
     EXPECT_EQ(next.state.Get(field::kPlayer), "Ann");
     EXPECT_EQ(nextUi.ClockShown(), "0:01:15");
-    EXPECT_FALSE(std::filesystem::exists(held));
-    EXPECT_FALSE(ResumeHeldGame(next, nextHooks));
+    // Until the game is recorded, a crash must not lose it.
+    EXPECT_TRUE(std::filesystem::exists(held));
+}
+
+// The program that resumed a held game may die at any moment: the file
+// stays until the game is recorded (and then goes, so the game is not
+// played and recorded twice), and holding it again rewrites that same file.
+TEST_F(HoldAndExitTest, AResumedGameKeepsItsFileUntilRecordedOrHeldAgain) {
+    enum class Ending { kCrash, kRecorded, kAnotherGame, kHeldAgain };
+    for (const Ending ending :
+         {Ending::kCrash, Ending::kRecorded, Ending::kAnotherGame, Ending::kHeldAgain}) {
+        SCOPED_TRACE(static_cast<int>(ending));
+        ASSERT_TRUE(Start(1));
+        ASSERT_TRUE(HoldGame(ctx));
+        const auto held = HeldGamePath(ctx, 1);
+        ASSERT_TRUE(ResumeHeldGame(ctx, hooks));
+        recorder.results.clear();
+        MoveToFoundation(3);
+        const PositionSnapshot played = TakeSnapshot(ctx);
+        switch (ending) {
+            case Ending::kCrash:
+                break;
+            case Ending::kRecorded:
+                EndGame(ctx);
+                break;
+            case Ending::kAnotherGame:
+                ASSERT_TRUE(Start(2));
+                break;
+            case Ending::kHeldAgain:
+                ASSERT_TRUE(HoldGame(ctx));
+                break;
+        }
+        const bool recorded = ending == Ending::kRecorded || ending == Ending::kAnotherGame;
+        EXPECT_EQ(recorder.results.size(), recorded ? 1u : 0u);
+        EXPECT_EQ(std::filesystem::exists(held), !recorded);
+        EXPECT_FALSE(std::filesystem::exists(HeldGamePath(ctx, 2))) << "held twice";
+        if (ending == Ending::kHeldAgain) {
+            // The next start resumes the game as it was held the second time.
+            ASSERT_TRUE(ResumeHeldGame(ctx, hooks));
+            EXPECT_EQ(TakeSnapshot(ctx), played);
+            EndGame(ctx);
+        }
+        if (ending == Ending::kCrash) {
+            // The next run starts from nothing but the file.
+            ASSERT_TRUE(std::filesystem::exists(held));
+            std::filesystem::remove(held);
+            ctx.flags[Flag::kGameInProgress] = false;
+            ctx.game.resumedHeldFile.clear();
+        }
+    }
 }
 
 TEST_F(HoldAndExitTest, HeldFilesThatCannotBeOpenedDoNotBlockTheOthers) {
@@ -64,7 +112,8 @@ TEST_F(HoldAndExitTest, HeldFilesThatCannotBeOpenedDoNotBlockTheOthers) {
     ASSERT_TRUE(ResumeHeldGame(ctx, hooks));
     EXPECT_EQ(ctx.state.Get(field::kGameNumber), "0001");
     EXPECT_FALSE(std::filesystem::exists(HeldGamePath(ctx, 0)));
-    EXPECT_FALSE(std::filesystem::exists(HeldGamePath(ctx, 2)));
+    // The one resumed stays until the game is recorded.
+    EXPECT_TRUE(std::filesystem::exists(HeldGamePath(ctx, 2)));
     // The damaged one is reported and kept aside, not lost.
     auto aside = HeldGamePath(ctx, 1);
     aside += ".bad";
