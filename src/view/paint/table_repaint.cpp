@@ -80,8 +80,10 @@ void RepaintAll(PaintScene& scene, bool deal, const FoundationHighlight& highlig
     TableLayout& layout = ctx.game.layout;
     layout.scrollOffset = 0;
     layout.tableExtent = 0;
+    layout.tableRightExtent = 0;
 
-    if (deal && ctx.rules[rule::kTableauFan] != fan::kSideBySide) PaintEmptyMarks(scene);
+    const bool marksFirst = deal && ctx.rules[rule::kTableauFan] != fan::kSideBySide;
+    if (marksFirst) PaintEmptyMarks(scene);
 
     for (int i = 0; i < kMazzoPileCount; ++i) PaintStockBlock(scene, i);
     for (int i = 0; i < kDestPileCount; ++i) PaintPile(scene, PileRef{PileList::Dest, i});
