@@ -102,8 +102,11 @@ TEST_F(DealAnimationTest, AnEmptyFreeCellThatStoodInForTheStockShowsItsMark) {
     ctx.rules.Set(rule::kReserveCount, 4);
     ctx.rules.Set(rule::kReserveArrangement, 4);
     ctx.rules.Set(rule::kReserveRow, 1);
+    // Eight piles: the cells above the first four, the foundations above
+    // the last four.
+    ctx.rules.Set(rule::kTableauCount, 8);
     CardNumber next = 1;
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 8; ++i)
         for (int c = 0; c <= i; ++c)
             AppendCard(ctx.piles, ctx.deck, {PileList::Fila, i}, next++, kFaceUp);
     Repaint();
