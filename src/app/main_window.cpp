@@ -1,11 +1,14 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -37,9 +40,23 @@ constexpr int kClockIntervalMs = 1000;
 constexpr int kScrollLargeChange = 50;
 constexpr int kScrollSmallChange = 2;
 constexpr int kScrollExtraMargin = 30;
+// Room left after the rightmost card when the table scrolls sideways.
+constexpr int kTableRightMargin = 10;
+// How soon the scroll bars look again at a table that was busy.
+constexpr int kBarsRetryMs = 100;
 constexpr int kDefaultWindowPosition = 50;
 constexpr int kWindowScreenMargin = 150;
 constexpr int kDefaultPointer = 10;
+
+// A table scroll bar, hidden until the table outgrows the window.
+QScrollBar* MakeScrollBar(Qt::Orientation orientation, const QString& name, QWidget* parent) {
+    auto* bar = new QScrollBar(orientation, parent);
+    bar->setObjectName(name);
+    bar->setPageStep(kScrollLargeChange);
+    bar->setSingleStep(kScrollSmallChange);
+    bar->hide();
+    return bar;
+}
 
 }  // namespace
 
@@ -95,18 +112,28 @@ void TfrmMain::CreateTable() {
     table_ = new TableWidget(session_, painter_, central);
     table_->setObjectName(QStringLiteral("imgSfondo"));
     row->addWidget(table_, 1);
-    scrBarMain_ = new QScrollBar(Qt::Vertical, central);
-    scrBarMain_->setObjectName(QStringLiteral("scrBarMain"));
-    scrBarMain_->setPageStep(kScrollLargeChange);
-    scrBarMain_->setSingleStep(kScrollSmallChange);
+    scrBarMain_ = MakeScrollBar(Qt::Vertical, QStringLiteral("scrBarMain"), central);
     scrBarMain_->setRange(0, 100);
-    scrBarMain_->hide();
     connect(scrBarMain_, &QScrollBar::valueChanged, this, [this](int value) {
         Ctx().game.layout.scrollOffset = value;
         table_->update();
     });
     row->addWidget(scrBarMain_);
     column->addLayout(row, 1);
+    // A table wider than the window (a small window, many piles) scrolls
+    // sideways.
+    scrBarHorizontal_ = MakeScrollBar(Qt::Horizontal, QStringLiteral("scrBarHorizontal"), central);
+    scrBarHorizontal_->setRange(0, 0);
+    connect(scrBarHorizontal_, &QScrollBar::valueChanged, table_,
+            &TableWidget::SetHorizontalOffset);
+    column->addWidget(scrBarHorizontal_);
+    table_->SetScrollBars(scrBarMain_, scrBarHorizontal_);
+    // Whatever painted the table (a deal, a move, a repaint), the bars then
+    // follow it, once the painting is over.
+    barsTimer_.setSingleShot(true);
+    barsTimer_.setInterval(0);
+    connect(&barsTimer_, &QTimer::timeout, this, [this] { AdjustScrollBars(); });
+    table_->SetChangeCallback([this] { barsTimer_.start(); });
     setCentralWidget(central);
 
     pnlPilesSize_ = new QWidget(table_);
@@ -196,6 +223,31 @@ void TfrmMain::UpdateScrollBar() {
     }
 }
 
+void TfrmMain::AdjustScrollBars() {
+    // Not while cards move or are held: a repaint would tear them away.
+    if (startingUp_ || pause_ || Ctx().flags[Flag::kAnimationRunning] ||
+        Ctx().game.draggedCard != 0) {
+        barsTimer_.start(kBarsRetryMs);
+        return;
+    }
+    UpdateScrollBar();
+    UpdateHorizontalScrollBar();
+}
+
+void TfrmMain::UpdateHorizontalScrollBar() {
+    const int extent = Ctx().flags[Flag::kGameInProgress] ? Ctx().game.layout.tableRightExtent : 0;
+    const int hidden = std::max(0, extent + kTableRightMargin - table_->width());
+    scrBarHorizontal_->setRange(0, hidden);
+    const bool shown = hidden > 0;
+    if (shown == !scrBarHorizontal_->isHidden()) return;
+    scrBarHorizontal_->setVisible(shown);
+    // The bar takes or gives back a strip of the table's height: the table
+    // is laid out again for its new size.
+    if (QLayout* layout = centralWidget()->layout()) layout->activate();
+    UpdateScrollBar();
+    RepaintTable();
+}
+
 TableScrollView TfrmMain::ScrollView() const {
     const int position = scrBarMain_->value();
     return {.shown = scrBarMain_->isVisible(),
@@ -217,9 +269,10 @@ void TfrmMain::SetTablePointer(int shape) {
 void TfrmMain::ShowPileSizeTip(const QString& text, QPoint pointer) {
     lblPilesSize_->setText(text);
     pnlPilesSize_->adjustSize();
-    const Point at = PileSizeTipPosition({pointer.x(), pointer.y() - table_->ScrollOffset()},
-                                         pnlPilesSize_->width(), pnlPilesSize_->height(),
-                                         table_->width(), table_->height());
+    const QPoint inWindow = table_->WindowAt(pointer);
+    const Point at =
+        PileSizeTipPosition({inWindow.x(), inWindow.y()}, pnlPilesSize_->width(),
+                            pnlPilesSize_->height(), table_->width(), table_->height());
     pnlPilesSize_->move(at.x, at.y);
     pnlPilesSize_->show();
     pnlPilesSize_->raise();

@@ -101,6 +101,11 @@ public:
     TableScrollView ScrollView() const;
     int ScrollByLargeStep(bool down);
     void UpdateScrollBar();
+    // Shows the sideways bar while the painted table is wider than the
+    // window.
+    void UpdateHorizontalScrollBar();
+    // Both bars as the painted table needs them, once it is not busy.
+    void AdjustScrollBars();
     void RepaintTable();
     void PaintEmptyTable();
     void ShowDemoPanel(bool shown);
@@ -184,6 +189,7 @@ private:
     QWidget* pnlPilesSize_ = nullptr;
     QLabel* lblPilesSize_ = nullptr;
     QScrollBar* scrBarMain_ = nullptr;
+    QScrollBar* scrBarHorizontal_ = nullptr;
     TableWidget* table_ = nullptr;
     std::unique_ptr<PauseScreen> pause_;
     QTimer timer1_;
@@ -193,6 +199,7 @@ private:
     bool toolbarFlat_ = true;
     bool startingUp_ = true;
     bool firstActivationQueued_ = false;
+    QTimer barsTimer_;
 };
 
 }  // namespace vis

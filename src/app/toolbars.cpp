@@ -1,11 +1,14 @@
 // The two toolbars, their context menu, and the clock and score panels on
 // the toolbar row.
+#include <algorithm>
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
+#include <vector>
 
 #include "app/game_session.h"
 #include "app/main_window.h"
@@ -52,17 +55,27 @@ void TfrmMain::CreateToolbars() {
         bar->setIconSize(large ? QSize(kLargeGlyph, kLargeGlyph) : QSize(kSmallGlyph, kSmallGlyph));
         bar->setToolButtonStyle(large ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
         bar->setContextMenuPolicy(Qt::CustomContextMenu);
+        std::vector<QToolButton*> tools;
         for (const ToolbarButton& button : kToolbarButtons) {
             QAction* action = actions_[button.command];
+            // The button shows the hint, not the menu caption, and takes it
+            // again from the action at every change of the action.
+            action->setIconText(QString::fromLatin1(button.hint));
             bar->addAction(action);
             if (auto* tool = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {
                 tool->setText(QString::fromLatin1(button.hint));
                 tool->setToolTip(QString::fromLatin1(button.hint));
-                tool->setFixedSize(large ? QSize(kLargeButtonWidth, kLargeButtonHeight)
-                                         : QSize(kSmallButtonWidth, kSmallButtonHeight));
+                tools.push_back(tool);
             }
             if (button.separatorAfter) bar->addSeparator();
         }
+        // The large buttons grow, all alike, until the longest label shows
+        // whole under its glyph in the font in use.
+        QSize size = large ? QSize(kLargeButtonWidth, kLargeButtonHeight)
+                           : QSize(kSmallButtonWidth, kSmallButtonHeight);
+        if (large)
+            for (const QToolButton* tool : tools) size = size.expandedTo(tool->sizeHint());
+        for (QToolButton* tool : tools) tool->setFixedSize(size);
         connect(bar, &QWidget::customContextMenuRequested, this, [this, bar](QPoint at) {
             QMenu popTB(this);
             const auto choice = [&popTB](const char* caption, bool checked) {
@@ -167,8 +180,12 @@ void TfrmMain::ArrangeToolbarRow() {
             tool->setToolTip(tips ? action->toolTip() : QString());
     const QRect row = bar->geometry();
     const int height = bar == pnlTB_ ? kLargePanelHeight : kSmallPanelHeight;
-    QWidget* exitButton = bar->widgetForAction(actions_[Command::kExit]);
-    const int exitRight = exitButton ? bar->mapTo(this, exitButton->geometry().topRight()).x() : 0;
+    // The buttons that did not fit wait behind the toolbar's extension
+    // button; the panels start right of whatever the toolbar shows.
+    int exitRight = 0;
+    for (const QToolButton* tool : bar->findChildren<QToolButton*>())
+        if (!tool->isHidden())
+            exitRight = std::max(exitRight, bar->mapTo(this, tool->geometry().topRight()).x());
     int right = width() - kPanelRightMargin;
     auto place = [&](QWidget* panel, bool wanted) {
         panel->adjustSize();

@@ -78,19 +78,37 @@ void LiftOne(GameContext& ctx, CardNumber card, const Rect& rect) {
     LiftBlock(ctx, card, rect, ctx.game.layout.cardHeight);
 }
 
+// Whether the card under the pointer is a face-up card that a later card of
+// its pile covers.
+bool IsCoveredFaceUp(const GameContext& ctx, const std::string& pileText, const PileHit& hit) {
+    const int slot = hit.card > 0 ? FindCard(pileText, hit.card) : -1;
+    return slot >= 0 && slot < CardCount(pileText) - 1 && ctx.deck.IsFaceUp(hit.card);
+}
+
+void ShowWhole(GameContext& ctx, const PileHit& hit) {
+    PointerState& pointer = ctx.game.pointer;
+    pointer.peek = {hit.rect.left, hit.rect.top};
+    pointer.peeking = true;
+    ctx.ui.ShowCardWhole(hit.card, pointer.peek);
+}
+
 // A covered face-up card shown whole while the right button is down.
 void Peek(GameContext& ctx, const Press& press) {
-    const std::string& text = ctx.piles.Pile(press.pile);
-    const CardNumber card = press.hit.card;
-    const bool covered = press.slot >= 0 && press.slot < CardCount(text) - 1;
-    if (!covered || !ctx.deck.IsFaceUp(card)) {
+    if (!IsCoveredFaceUp(ctx, ctx.piles.Pile(press.pile), press.hit)) {
         ctx.ui.Beep();
         return;
     }
-    PointerState& pointer = ctx.game.pointer;
-    pointer.peek = {press.hit.rect.left, press.hit.rect.top};
-    pointer.peeking = true;
-    ctx.ui.ShowCardWhole(card, pointer.peek);
+    ShowWhole(ctx, press.hit);
+}
+
+// The plain right press peeks where Ctrl and the right button would: on
+// the tableau, and on reserves that fan their cards.
+void PeekIfCovered(GameContext& ctx, PileRef pile, const PileHit& hit) {
+    const bool fannedReserve =
+        pile.list == PileList::Appogg &&
+        (ctx.rules[rule::kReserveFan] == 1 || ctx.rules[rule::kReserveFan] == 2);
+    if (pile.list != PileList::Fila && !fannedReserve) return;
+    if (IsCoveredFaceUp(ctx, ctx.piles.Pile(pile), hit)) ShowWhole(ctx, hit);
 }
 
 // The discard games send a lifted card straight to the discard pile.
@@ -324,9 +342,16 @@ void PointerDown(GameContext& ctx, PlayHooks& hooks, PointerButton button, Point
     const PileHit hit = PileAtPoint(ctx, x, y);
     const int family = Family(ctx);
     if (button == PointerButton::kRight && !keys.ctrl && !KeepsRightPress(family)) {
+        const std::optional<PileRef> pile = PileByKey(hit.key);
+        const std::string before = pile ? ctx.piles.Pile(*pile) : std::string();
         if (ctx.state.GetFlag(field::kRightClickToFoundations) ||
             ctx.state.GetFlag(field::kRightClickToTableaus))
             AutoMoveCard(ctx, hooks, false, true, hit.card, hit.key, hit.rect);
+        // A covered card that did not move is shown whole while the button
+        // is held, as with Ctrl.
+        if (pile && ctx.piles.Pile(*pile) == before && ctx.flags[Flag::kGameInProgress] &&
+            ctx.rules[rule::kSelectionGame] == 0)
+            PeekIfCovered(ctx, *pile, hit);
         return;
     }
     if (ctrlRight && hit.key.empty()) {

@@ -9,6 +9,7 @@
 #include "model/deal_cards_codes.h"
 #include "model/games_file.h"
 #include "model/rule_index.h"
+#include "model/rules_page_scoring.h"
 
 namespace vis {
 
@@ -588,6 +589,7 @@ std::string RulesPageHtml(const std::string& name, const std::vector<int>& rules
     DescribeTableau(html, r);
     DescribeStock(html, r);
     DescribeSpecialPlay(html, r);
+    html += ScoringSectionHtml(rules);
     html += "</body></html>\n";
     return html;
 }

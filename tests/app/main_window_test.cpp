@@ -14,8 +14,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/main_window_fixture.h"
 #include "app/program.h"
-#include "app/program_dir_fixture.h"
 #include "app/table_widget.h"
 #include "dialogs/game_tree_view.h"
 #include "dialogs/open_game_dialog.h"
@@ -32,84 +32,6 @@
 
 namespace vis {
 namespace {
-
-// The program started on a fresh program directory, its window shown at a
-// fixed size; the first activation runs as the window comes up. When it
-// opens the game selection, `chooseGame` answers it (by default Cancel).
-class MainWindowTest : public ::testing::Test {
-protected:
-    void Start() {
-        program = std::make_unique<Program>(dir.Path());
-        ASSERT_FALSE(program->StartUp().has_value());
-        AnswerGameSelection();
-        Window().setWindowState(Qt::WindowNoState);
-        Window().setGeometry(20, 20, 1100, 800);
-        Window().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window()));
-        QTest::qWait(50);
-    }
-    // The dialog runs its own event loop, so it is answered from a timer.
-    void AnswerGameSelection() {
-        auto* timer = new QTimer(&Window());
-        timer->setInterval(20);
-        QObject::connect(timer, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<TfrmOpenGame*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            ++gameSelections;
-            if (chooseGame) chooseGame(*dialog);
-            if (dialog->isVisible()) dialog->reject();
-        });
-        timer->start();
-    }
-    TfrmMain& Window() { return program->Window(); }
-    GameContext& Ctx() { return program->Session().ctx; }
-    const std::string& Pile(PileList list, int index) { return Ctx().piles.Pile(list, index); }
-    // The game selection chooses `name` from all the games.
-    void ChooseInSelection(const QString& name) {
-        chooseGame = [name](TfrmOpenGame& dialog) {
-            GameTreeView& tree = *dialog.Tree();
-            QTreeWidgetItem* folder = tree.OpenFolder(tree_code::kAllGames);
-            ASSERT_NE(folder, nullptr);
-            tree.FillFolder(folder);
-            bool found = false;
-            for (int i = 0; i < folder->childCount(); ++i) {
-                if (folder->child(i)->text(0) != name) continue;
-                tree.setCurrentItem(folder->child(i));
-                found = true;
-            }
-            ASSERT_TRUE(found) << name.toStdString();
-            dialog.btnOKClick();
-        };
-    }
-    // The text of the score or time panel.
-    QString PanelText(const char* panel) {
-        const QList<QLabel*> labels = Window().findChild<QWidget*>(panel)->findChildren<QLabel*>();
-        return labels.isEmpty() ? QString() : labels.last()->text();
-    }
-    QString DealInCaption() {
-        static const QRegularExpression deal(QStringLiteral("\\[(\\d{13})\\]$"));
-        return deal.match(Window().windowTitle()).captured(1);
-    }
-
-    // The middle of the top card of tableau pile `index`, in window pixels.
-    QPoint TopCardPoint(int index) {
-        const Point at = CardPosition(Ctx(), PileRef{PileList::Fila, index}, 0, false);
-        return {at.x + Ctx().game.layout.cardWidth / 2,
-                at.y + 10 - Window().Table()->ScrollOffset()};
-    }
-    void Drag(QPoint from, QPoint to) {
-        TableWidget* table = Window().Table();
-        QTest::mousePress(table, Qt::LeftButton, {}, from);
-        for (int step = 1; step <= 4; ++step)
-            QTest::mouseMove(table, from + (to - from) * step / 4);
-        QTest::mouseRelease(table, Qt::LeftButton, {}, to);
-    }
-
-    test::ProgramDir dir;
-    std::unique_ptr<Program> program;
-    std::function<void(TfrmOpenGame&)> chooseGame;
-    int gameSelections = 0;
-};
 
 TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsShortcutsAndStartDisabledUntilAGame) {
     Start();
@@ -159,16 +81,7 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsShortcutsAndStartDisabledUntil
 }
 
 TEST_F(MainWindowTest, FirstStartOpensTheGameSelectionAndDealsTheChosenGame) {
-    chooseGame = [](TfrmOpenGame& dialog) {
-        GameTreeView& tree = *dialog.Tree();
-        QTreeWidgetItem* folder = tree.OpenFolder(tree_code::kAllGames);
-        ASSERT_NE(folder, nullptr);
-        tree.FillFolder(folder);
-        for (int i = 0; i < folder->childCount(); ++i)
-            if (folder->child(i)->text(0) == QStringLiteral("Klondike"))
-                tree.setCurrentItem(folder->child(i));
-        dialog.btnOKClick();
-    };
+    Choose(QStringLiteral("Klondike"));
     Start();
     EXPECT_EQ(gameSelections, 1);
     ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
@@ -260,7 +173,7 @@ TEST_F(MainWindowTest, ClosingWritesTheAutoplaySwitchAndRecordsNothingWithoutAGa
 // Every deal shows its own number in the caption, from the first game on:
 // the number the deal was dealt from, and so the one a saved game keeps.
 TEST_F(MainWindowTest, TheCaptionShowsTheNumberOfTheDealOnTheTable) {
-    ChooseInSelection(QStringLiteral("Freecell"));
+    Choose(QStringLiteral("Freecell"));
     Start();
     ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
     EXPECT_EQ(DealInCaption().toStdString(), Ctx().state.Get(field::kDealNumber))
@@ -306,7 +219,7 @@ TEST_F(MainWindowTest, AResumedHeldGameEnablesTheGameCommandsAndKeepsItsFileUnti
 // Quitting the game leaves an empty table without its caption, score and
 // time; the game commands wait for the next game.
 TEST_F(MainWindowTest, QuittingTheGameClearsTheCaptionScoreAndTime) {
-    ChooseInSelection(QStringLiteral("Freecell"));
+    Choose(QStringLiteral("Freecell"));
     Start();
     ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
     ASSERT_NE(PanelText("pnlScore"), QStringLiteral("0"));
@@ -327,7 +240,7 @@ TEST_F(MainWindowTest, QuittingTheGameClearsTheCaptionScoreAndTime) {
 // F3 with a number deals that number; the restart then asks about it and
 // deals it again from its first position.
 TEST_F(MainWindowTest, RestartAfterAChosenNumberRestartsThatDeal) {
-    ChooseInSelection(QStringLiteral("Freecell"));
+    Choose(QStringLiteral("Freecell"));
     Start();
     ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
     const QString chosen = QStringLiteral("1234567");
@@ -367,7 +280,7 @@ TEST_F(MainWindowTest, RestartAfterAChosenNumberRestartsThatDeal) {
 // A modal dialog over the game is not playing time: the clock stands while
 // it is open and goes on from where it was.
 TEST_F(MainWindowTest, TheClockStandsWhileADialogIsOpenFromTheGame) {
-    ChooseInSelection(QStringLiteral("Freecell"));
+    Choose(QStringLiteral("Freecell"));
     Start();
     ASSERT_TRUE(Ctx().flags[Flag::kClockRunning]);
     bool runningInDialog = true;

@@ -87,6 +87,43 @@ TEST_F(ClickTest, RightClickMovesOnlyWithItsPreferenceAndCtrlPeeks) {
     EXPECT_EQ(Pile("Dest1"), PileText({H(1), H(2)}));
 }
 
+// Holding the right button on a covered card shows it whole, whatever the
+// right-click preferences say, unless the press moved it.
+TEST_F(ClickTest, RightButtonHeldOnACoveredCardShowsItWhole) {
+    // Empty piles take nothing here, so only Fila1 below can take a run.
+    for (int i = 0; i < 7; ++i) ctx.rules.Set(rule::kTableauEmpty + i, 0);
+    for (const char* preference : {"N", "Y"}) {
+        SCOPED_TRACE(preference);
+        ctx.piles.Clear();
+        ctx.game.pointer = {};
+        ctx.state.Set(field::kRightClickToFoundations, preference);
+        ctx.state.Set(field::kRightClickToTableaus, preference);
+        Put("Fila4", {C(9), H(8), S(7)});
+        const TableState before = State();
+        ui.ClearLog();
+        Press(On(H(8)), PointerButton::kRight);
+        EXPECT_TRUE(Logged("show whole 008 at 280,170"));
+        Release(On(H(8)), PointerButton::kRight);
+        EXPECT_TRUE(Logged("cover peeked card"));
+        EXPECT_EQ(State(), before);
+        // A top card has nothing hidden: no peek and no beep.
+        ui.ClearLog();
+        Press(On(S(7)), PointerButton::kRight);
+        Release(On(S(7)), PointerButton::kRight);
+        EXPECT_FALSE(Logged("show whole"));
+        EXPECT_FALSE(Logged("beep"));
+    }
+    // A covered card whose run the right click moves is moved, not shown.
+    ctx.piles.Clear();
+    Put("Fila1", {S(9)});
+    Put("Fila4", {C(10), H(8), S(7)});
+    ui.ClearLog();
+    Press(On(H(8)), PointerButton::kRight);
+    Release(On(H(8)), PointerButton::kRight);
+    EXPECT_EQ(Pile("Fila1"), PileText({S(9), H(8), S(7)}));
+    EXPECT_FALSE(Logged("show whole"));
+}
+
 TEST_F(ClickTest, StockPressDealsAndAnEmptyStockRedealsOnlyOnReleaseOverIt) {
     Put("Mazzo", {C(4)}, 1);
     ClickStock(ctx, autoplayHooks);

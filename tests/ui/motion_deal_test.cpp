@@ -91,6 +91,40 @@ TEST_F(DealAnimationTest, CardsAreDealtLayerByLayerOrPileByPile) {
     EXPECT_EQ(Visits(true), (std::vector<std::string>{"1.0", "2.0", "2.1", "2.2", "3.0", "3.1"}));
 }
 
+// A game without a stock (FreeCell) deals from its first free cell: once
+// the deal is over the empty cell shows its mark on the table, as the other
+// cells do, not the back it stood in with; and no cell's mark is painted
+// twice over.
+TEST_F(DealAnimationTest, AnEmptyFreeCellThatStoodInForTheStockShowsItsMark) {
+    ctx.rules.Set(rule::kStockGroupPlaced, 0);
+    ctx.rules.Set(rule::kHasStock, 0);
+    ctx.rules.Set(rule::kHasWaste, 0);
+    ctx.rules.Set(rule::kReserveCount, 4);
+    ctx.rules.Set(rule::kReserveArrangement, 4);
+    ctx.rules.Set(rule::kReserveRow, 1);
+    // Eight piles: the cells above the first four, the foundations above
+    // the last four.
+    ctx.rules.Set(rule::kTableauCount, 8);
+    CardNumber next = 1;
+    for (int i = 0; i < 8; ++i)
+        for (int c = 0; c <= i; ++c)
+            AppendCard(ctx.piles, ctx.deck, {PileList::Fila, i}, next++, kFaceUp);
+    Repaint();
+    ASSERT_EQ(FindDealSource(painter->Scene()).pile, (PileRef{PileList::Appogg, 0}));
+    const QImage atOnce = painter->Picture().BackBitmap().copy();
+
+    TableMotion motion(ctx, *painter);
+    motion.AnimateDeal();
+    const QImage& dealt = painter->Picture().BackBitmap();
+    // Every empty cell, the stand-in among them, looks as painted at once.
+    for (int i = 0; i < 4; ++i) {
+        const Point at = OriginOf(ctx.game.layout, {PileList::Appogg, i});
+        const QRect cell(QPoint(at.x, at.y + ctx.game.layout.scrollOffset),
+                         QSize(ctx.game.layout.cardWidth, ctx.game.layout.cardHeight));
+        EXPECT_EQ(dealt.copy(cell), atOnce.copy(cell)) << "cell " << i;
+    }
+}
+
 struct SourceCase {
     const char* name;
     bool stockHolds;

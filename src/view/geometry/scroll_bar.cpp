@@ -29,8 +29,14 @@ ScrollBarPlan PlanScrollBar(const TableLayout& layout, const ScrollBarState& bar
     return ScrollBarPlan{};
 }
 
+bool TallerThanWindow(const GameContext& ctx, const ScrollBarState& bar) {
+    return ctx.state.Get(field::kVertScrollBar) == "Y" &&
+           ctx.game.layout.tableExtent > bar.clientHeight;
+}
+
 ScrollBarPlan UpdateScrollBar(GameContext& ctx, const ScrollBarState& bar) {
-    const ScrollBarPlan plan = PlanScrollBar(ctx.game.layout, bar, ScrollingWanted(ctx));
+    const bool wanted = ScrollingWanted(ctx) || TallerThanWindow(ctx, bar);
+    const ScrollBarPlan plan = PlanScrollBar(ctx.game.layout, bar, wanted);
     if (plan.action == ScrollBarAction::kHide) ctx.game.layout.scrollOffset = 0;
     return plan;
 }

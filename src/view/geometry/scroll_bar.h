@@ -35,8 +35,14 @@ bool ScrollingWanted(const GameContext& ctx);
 
 ScrollBarPlan PlanScrollBar(const TableLayout& layout, const ScrollBarState& bar, bool wanted);
 
-// Plans for the current game; a bar that goes away takes the scroll
-// offset back to 0.
+// A table that does not grow downwards in play is still scrolled while the
+// window is too low to show it whole (with the option on), so that no pile
+// is out of reach.
+bool TallerThanWindow(const GameContext& ctx, const ScrollBarState& bar);
+
+// Plans for the current game, scrolling when it is wanted or the table is
+// taller than the window; a bar that goes away takes the scroll offset
+// back to 0.
 ScrollBarPlan UpdateScrollBar(GameContext& ctx, const ScrollBarState& bar);
 
 // Without a scroll bar the off-screen pictures cover the screen and a

@@ -78,6 +78,9 @@ struct TableLayout {
     // Largest painted card bottom (plus scroll position) since the last
     // full repaint; drives the scroll bar.
     int tableExtent = 0;
+    // Largest painted card right edge since the last full repaint: a table
+    // wider than the window scrolls sideways.
+    int tableRightExtent = 0;
     // The display the last layout was computed for; grid rows of unlimited
     // width are as wide as the screen.
     ScreenSize screen;

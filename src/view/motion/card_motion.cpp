@@ -97,6 +97,7 @@ void CardMotion::CommitAt(QPoint tableAt) {
     paint::Blit(painter_.Picture().BackBitmap(), tableAt, image_);
     TableLayout& layout = ctx_.game.layout;
     layout.tableExtent = std::max(layout.tableExtent, tableAt.y() + image_.height());
+    layout.tableRightExtent = std::max(layout.tableRightExtent, tableAt.x() + image_.width());
 }
 
 bool CardMotion::MoveFrame(Point at, FrameKind kind) {

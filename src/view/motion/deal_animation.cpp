@@ -7,6 +7,7 @@
 #include "view/paint/card_inversion.h"
 #include "view/paint/card_painter.h"
 #include "view/paint/pile_painter.h"
+#include "view/paint/pixel_ops.h"
 
 namespace vis {
 
@@ -86,7 +87,16 @@ void DealAnimation::DealCard(PaintScene& scene, PileRef pile, std::string_view p
 
 void DealAnimation::End(PaintScene& scene) {
     StopSound(scene.ctx.ui);
-    if (source_.pile) PaintPile(scene, *source_.pile);
+    if (source_.pile) {
+        // The back shown on a stand-in pile goes: an empty pile's mark is
+        // drawn over the background, and parts of it are see-through.
+        if (!IsStock(source_)) {
+            const QRect rect = scene.CardRectOnBitmap(source_.at);
+            paint::CopySameRect(scene.Back(), scene.Background(), rect);
+            scene.picture.Changed(rect);
+        }
+        PaintPile(scene, *source_.pile);
+    }
     scene.ctx.ui.ProcessEvents();
 }
 

@@ -57,6 +57,7 @@ struct PaintScene {
     // Every card-sized thing painted lowers the table's known extent.
     void RaiseExtent(const QRect& onBitmap) {
         Layout().tableExtent = std::max(Layout().tableExtent, onBitmap.bottom() + 1);
+        Layout().tableRightExtent = std::max(Layout().tableRightExtent, onBitmap.right() + 1);
     }
 };
 

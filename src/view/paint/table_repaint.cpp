@@ -80,8 +80,10 @@ void RepaintAll(PaintScene& scene, bool deal, const FoundationHighlight& highlig
     TableLayout& layout = ctx.game.layout;
     layout.scrollOffset = 0;
     layout.tableExtent = 0;
+    layout.tableRightExtent = 0;
 
-    if (deal && ctx.rules[rule::kTableauFan] != fan::kSideBySide) PaintEmptyMarks(scene);
+    const bool marksFirst = deal && ctx.rules[rule::kTableauFan] != fan::kSideBySide;
+    if (marksFirst) PaintEmptyMarks(scene);
 
     for (int i = 0; i < kMazzoPileCount; ++i) PaintStockBlock(scene, i);
     for (int i = 0; i < kDestPileCount; ++i) PaintPile(scene, PileRef{PileList::Dest, i});
@@ -89,16 +91,19 @@ void RepaintAll(PaintScene& scene, bool deal, const FoundationHighlight& highlig
     if (deal && show != nullptr && AnyTableCards(ctx)) {
         show->Begin(scene);
         VisitTableCards(scene, true, [&](PileRef pile, std::string_view text, int slot) {
-            // Empty piles get their marks as their first layer is reached.
-            if (CardCount(text) == 0)
-                PaintPileCard(scene, pile, text, slot);
-            else
+            // Empty piles get their marks as their first layer is reached,
+            // unless they have them already: a mark is partly see-through,
+            // and painted twice it shows darker than the others.
+            if (CardCount(text) == 0) {
+                if (!marksFirst) PaintPileCard(scene, pile, text, slot);
+            } else {
                 show->DealCard(scene, pile, text, slot);
+            }
         });
         show->End(scene);
     } else {
         VisitTableCards(scene, false, [&](PileRef pile, std::string_view text, int slot) {
-            PaintPileCard(scene, pile, text, slot);
+            if (CardCount(text) > 0 || !marksFirst) PaintPileCard(scene, pile, text, slot);
         });
     }
 

@@ -77,6 +77,30 @@ TEST_F(ScrollingTest, HidingTheBarScrollsBackToTheTop) {
     EXPECT_EQ(ctx.game.layout.scrollOffset, 0);
 }
 
+// A table that does not fan downwards still scrolls while the window is too
+// low for it, and stops once it fits; the option still rules.
+TEST_F(ScrollingTest, ATableTallerThanTheWindowScrollsWhateverItsFan) {
+    struct Case {
+        const char* option;
+        bool shown;
+        int tableExtent;
+        ScrollBarAction expected;
+    };
+    const Case cases[] = {
+        {"Y", false, 700, ScrollBarAction::kGrow},
+        {"Y", false, 500, ScrollBarAction::kNone},
+        {"Y", true, 500, ScrollBarAction::kHide},
+        {"N", false, 700, ScrollBarAction::kNone},
+    };
+    ctx.rules.Set(rule::kTableauFan, 2);
+    for (const Case& c : cases) {
+        ctx.state.Set(field::kVertScrollBar, c.option);
+        ctx.game.layout.tableExtent = c.tableExtent;
+        EXPECT_EQ(UpdateScrollBar(ctx, {c.shown, 600, 1400}).action, c.expected)
+            << c.option << " " << c.shown << " " << c.tableExtent;
+    }
+}
+
 TEST(ScrollBarTest, PlainBitmapCoversTheScreenAndAMargin) {
     const ScreenSize size = PlainBackBitmapSize({1280, 1024});
     EXPECT_EQ(size.width, 1310);
