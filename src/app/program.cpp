@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QSplashScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "app/main_window.h"
 #include "app/splash_window.h"
@@ -74,6 +75,13 @@ std::optional<int> Program::StartUp() {
         QString::fromUtf8(kProductTitle.data(), static_cast<int>(kProductTitle.size())));
     SetDataRoot(ctx.state, ChooseDataRoot(programDir_, UserDataFolder()));
     const auto dataProblem = DataFolderProblem(DataRoot(ctx.state));
+    if (dataProblem) {
+        // The session writes to a copy that goes with it, so that no later
+        // write fails in the player's face.
+        sessionData_ = std::make_unique<QTemporaryDir>();
+        if (sessionData_->isValid())
+            UseSessionDataFolder(ctx.state, sessionData_->path().toStdString());
+    }
     // The splash picture comes from the library, so it is loaded first; a
     // library that fails is reported once the plain splash is up.
     const auto libraryError =
@@ -105,7 +113,7 @@ std::optional<int> Program::StartUp() {
         return 0;
     }
     if (dataProblem) {
-        // Said once, before play; later writes fail where they happen.
+        // Said once, before play.
         splash_.reset();
         ui_.ShowMessage(UnsavedDataMessage(*dataProblem));
     }

@@ -107,6 +107,21 @@ std::optional<std::string> DataFolderProblem(const std::filesystem::path& root) 
     return std::nullopt;
 }
 
+bool UseSessionDataFolder(StateBlock& state, const std::filesystem::path& scratchRoot) {
+    if (!DataFolderTakesFiles(scratchRoot)) return false;
+    std::error_code ec;
+    const auto from = DataRoot(state) / kDataFolder;
+    for (auto it = std::filesystem::directory_iterator(from, ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::error_code copyError;
+        if (it->is_regular_file(copyError))
+            std::filesystem::copy_file(
+                it->path(), scratchRoot / kDataFolder / it->path().filename(), copyError);
+    }
+    SetDataRoot(state, scratchRoot);
+    return true;
+}
+
 std::filesystem::path ChooseDataRoot(const std::filesystem::path& programDir,
                                      const std::filesystem::path& userDataDir) {
     if (DataFolderTakesFiles(programDir)) return programDir;

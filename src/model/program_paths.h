@@ -39,6 +39,13 @@ std::filesystem::path ConfigFilePath(const StateBlock& state);
 // configuration file, when there is one, can be read and written.
 std::optional<std::string> DataFolderProblem(const std::filesystem::path& root);
 
+// Makes `scratchRoot` the data root for this run only, its DATA folder
+// holding a copy of every file the current one has that can be read: the
+// player's settings and records are there to read and to change, and
+// nothing of them is kept. False, with nothing changed, when the copy
+// folder cannot be made.
+bool UseSessionDataFolder(StateBlock& state, const std::filesystem::path& scratchRoot);
+
 // The program directory when its DATA folder can be written; else the
 // user's data folder when that can; else the program directory all the same.
 std::filesystem::path ChooseDataRoot(const std::filesystem::path& programDir,

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 #include "app/main_window.h"
@@ -130,6 +132,10 @@ TEST_F(ProgramTest, WithNoFolderToWriteTheStartSaysSoOnceAndPlayGoesOn) {
         << answerer.messages[0].toStdString();
     EXPECT_EQ(selections, 1) << "the game selection opens as at every first start";
     EXPECT_EQ(program->Session().ctx.state.Get(field::kPlayer), "Player 1");
+    // Once said, never again: closing writes the window state and autoplay.
+    program->Window().close();
+    QTest::qWait(100);
+    EXPECT_EQ(answerer.messages.size(), 1) << answerer.messages.join(" | ").toStdString();
 }
 
 TEST_F(ProgramTest, AGamesFileCutShortEndsTheStartWithItsMessage) {
@@ -157,6 +163,14 @@ TEST_F(ProgramTest, EscapeInTheFileDialogOfOpenASavedGameBringsTheSelectionBack)
                 selection->reject();
         }
     });
+    // A program that locks up fails here instead of hanging the run.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        std::fprintf(stderr, "the program locked up after the file dialog\n");
+        std::_Exit(1);
+    });
+    watchdog.start(20000);
     ASSERT_EQ(StartUp(), std::nullopt);
     ShowAndWaitForSelections(2);
     EXPECT_EQ(fileDialogs, 1);

@@ -73,5 +73,23 @@ TEST_F(DataFolderTest, WhatCannotBeSavedIsNamed) {
     }
 }
 
+TEST_F(DataFolderTest, ASessionFolderHoldsACopyOfThePlayersFilesAndTakesTheWrites) {
+    StateBlock state;
+    SetProgramDir(state, program.Path());
+    std::filesystem::create_directories(program / "DATA" / "UNREADABLE.DAT");
+    test::WriteFile(program / "DATA" / "CFG.DAT", "[Preference]\r\nUserDefault=Ann\r\n");
+    test::WriteFile(program / "DATA" / "STAT.DAT", "[Version]\r\nVersion=0300\r\n");
+    ASSERT_TRUE(UseSessionDataFolder(state, user.Path()));
+    EXPECT_EQ(DataRoot(state), user.Path() / "");
+    EXPECT_EQ(test::FileNames(user / "DATA"), (std::vector<std::string>{"CFG.DAT", "STAT.DAT"}));
+    EXPECT_EQ(test::ReadFile(ProgramFile(state, "DATA\\CFG.DAT")),
+              "[Preference]\r\nUserDefault=Ann\r\n");
+    EXPECT_FALSE(DataFolderProblem(DataRoot(state)));
+
+    test::WriteFile(program / "blocked", "");
+    EXPECT_FALSE(UseSessionDataFolder(state, program / "blocked"));
+    EXPECT_EQ(DataRoot(state), user.Path() / "");
+}
+
 }  // namespace
 }  // namespace vis
