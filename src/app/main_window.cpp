@@ -19,6 +19,7 @@
 
 #include "app/game_session.h"
 #include "app/pause_screen.h"
+#include "app/record_text.h"
 #include "app/resource_library.h"
 #include "app/resource_names.h"
 #include "app/sound_player.h"
@@ -292,7 +293,7 @@ void TfrmMain::ShowDemoPosition(int position, int maximum) {
 }
 
 void TfrmMain::UpdateCaption() {
-    const QString caption = QString::fromStdString(MainWindowCaption(Ctx()));
+    const QString caption = FromRecordText(MainWindowCaption(Ctx()));
     if (windowTitle() != caption) setWindowTitle(caption);
 }
 

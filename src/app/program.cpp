@@ -4,10 +4,13 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSplashScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "engine/autoplay.h"
+#include "model/catalog.h"
 #include "model/config_file.h"
 #include "model/games_file.h"
 #include "model/program_paths.h"
@@ -30,6 +33,18 @@ DefaultContext DisplayDefaults(const std::filesystem::path& programDir) {
             .screenWidth = size.width(),
             .screenHeight = size.height(),
             .programDir = programDir.string()};
+}
+
+// An installed program's folder is not the player's to write: then the
+// player's files go to the user's own data folder.
+std::filesystem::path UserDataFolder() {
+    return std::filesystem::path(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+}
+
+std::string UnsavedDataMessage(const std::string& problem) {
+    return "Your settings and records cannot be saved:\r" + problem +
+           "\rYou can play, but nothing of this session will be kept.";
 }
 
 // The hourglass for the whole start-up.
@@ -58,6 +73,15 @@ std::optional<int> Program::StartUp() {
     GameContext& ctx = session_.ctx;
     QApplication::setApplicationName(
         QString::fromUtf8(kProductTitle.data(), static_cast<int>(kProductTitle.size())));
+    SetDataRoot(ctx.state, ChooseDataRoot(programDir_, UserDataFolder()));
+    const auto dataProblem = DataFolderProblem(DataRoot(ctx.state));
+    if (dataProblem) {
+        // The session writes to a copy that goes with it, so that no later
+        // write fails in the player's face.
+        sessionData_ = std::make_unique<QTemporaryDir>();
+        if (sessionData_->isValid())
+            UseSessionDataFolder(ctx.state, sessionData_->path().toStdString());
+    }
     // The splash picture comes from the library, so it is loaded first; a
     // library that fails is reported once the plain splash is up.
     const auto libraryError =
@@ -74,12 +98,24 @@ std::optional<int> Program::StartUp() {
         return 0;
     }
 
+    // A games file that is missing or cut short ends the start: no game
+    // could be dealt from it.
+    if (const auto problem = GamesFileProblem(programDir_ / kGamesFileName)) {
+        splash_.reset();
+        ui_.ShowError(*problem);
+        return 0;
+    }
     window_ = std::make_unique<TfrmMain>(session_, library_, sounds_);
     ui_.SetMainWindow(window_.get());
     if (InitialiseGame(ctx, DisplayDefaults(programDir_)) == StartUpResult::kGamesFileMissing) {
         splash_.reset();
         ui_.ShowError(GamesFileMissingMessage(programDir_ / kGamesFileName));
         return 0;
+    }
+    if (dataProblem) {
+        // Said once, before play.
+        splash_.reset();
+        ui_.ShowMessage(UnsavedDataMessage(*dataProblem));
     }
     window_->ApplyStartUpPreferences();
     if (ReadPref(config, kPreferenceSection, "AutoPlay", "Y") == "Y")

@@ -13,6 +13,7 @@
 #include "app/sound_player.h"
 
 class QSplashScreen;
+class QTemporaryDir;
 
 namespace vis {
 
@@ -43,6 +44,8 @@ private:
     QtUi ui_{sounds_};
     GameSession session_{ui_};
     std::unique_ptr<QSplashScreen> splash_;
+    // The player's files for this run only, when their folder cannot be written.
+    std::unique_ptr<QTemporaryDir> sessionData_;
     std::unique_ptr<TfrmMain> window_;
 };
 

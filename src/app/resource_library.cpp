@@ -18,8 +18,10 @@ QString Q(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The path as it is: on a file system that tells letter case apart, a
+// lower-cased path names another file.
 QString FailureMessage(const QString& path) {
-    return QStringLiteral("Can't find/load ") + path.toLower();
+    return QStringLiteral("Can't find/load ") + path;
 }
 
 }  // namespace

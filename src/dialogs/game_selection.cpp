@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include "app/app_services.h"
+#include "app/record_text.h"
 #include "app/resource_library.h"
 #include "dialogs/favorite_games_dialog.h"
 #include "dialogs/open_game_dialog.h"
@@ -14,6 +15,7 @@
 #include "model/catalog.h"
 #include "model/new_game.h"
 #include "records/favourite_choice.h"
+#include "records/open_game.h"
 
 namespace vis {
 
@@ -29,7 +31,13 @@ QPointer<QMenu>& FavouritesMenu() {
 bool ShowOpenGameDialog(QWidget* parent, AppServices& app) {
     TfrmOpenGame dialog(parent, app);
     dialog.exec();
-    if (dialog.SavedGameOpened()) return true;
+    // "Open a saved game...": a file that leaves no game on the table
+    // brings the selection back as it was.
+    while (dialog.TakeSavedGameRequest()) {
+        OpenGame(app.ctx, app.hooks, OpenMode::kChooseFile);
+        if (app.ctx.flags[Flag::kGameInProgress]) return true;
+        dialog.exec();
+    }
     if (!dialog.GameChosen()) {
         if (app.ctx.state.GetInt(field::kGameNumber, -1) < 0)
             app.ctx.ui.SetCommandGroupEnabled(CommandGroup::kGame, false);
@@ -37,8 +45,8 @@ bool ShowOpenGameDialog(QWidget* parent, AppServices& app) {
     }
     return StartGame(app.ctx, app.hooks,
                      {.number = dialog.SelectedCode(),
-                      .name = dialog.SelectedName().toLatin1().toStdString(),
-                      .player = dialog.SelectedPlayer().toLatin1().toStdString(),
+                      .name = RecordTextOf(dialog.SelectedName()),
+                      .player = RecordTextOf(dialog.SelectedPlayer()),
                       // The dialog has stored the game and its folder itself.
                       .persist = false,
                       .dealMode = DealMode::kRandomNumber});
@@ -64,7 +72,7 @@ void RefreshFavoritesMenu(QMenu* menu, AppServices& app) {
         QIcon icon;
         if (!picture.empty() && app.library.HasBitmap(picture))
             icon = QIcon(QPixmap::fromImage(app.library.Bitmap(picture)));
-        menu->addAction(icon, QString::fromLatin1(name), menu, [&app, game, name] {
+        menu->addAction(icon, FromRecordText(name), menu, [&app, game, name] {
             StartGame(app.ctx, app.hooks,
                       {.number = game,
                        .name = name,

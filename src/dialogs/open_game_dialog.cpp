@@ -16,7 +16,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <tuple>
+#include <utility>
 
+#include "app/record_text.h"
 #include "app/resource_library.h"
 #include "dialogs/favorite_games_dialog.h"
 #include "dialogs/game_preview.h"
@@ -204,9 +206,9 @@ void TfrmOpenGame::BuildControls() {
 }
 
 void TfrmOpenGame::FillPlayers() {
-    const QString current = QString::fromLatin1(app_.ctx.state.Get(field::kPlayer));
+    const QString current = FromRecordText(app_.ctx.state.Get(field::kPlayer));
     for (const std::string& player : ReadPlayers(ConfigFilePath(app_.ctx.state)))
-        cboPlayers_->addItem(QString::fromLatin1(player));
+        cboPlayers_->addItem(FromRecordText(player));
     if (!current.isEmpty() && cboPlayers_->findText(current) < 0) cboPlayers_->addItem(current);
     cboPlayers_->setCurrentIndex(std::max(0, cboPlayers_->findText(current)));
 }
@@ -249,14 +251,14 @@ void TfrmOpenGame::DescribeSelection() {
         pnlDescription_->setCurrentIndex(0);
         return;
     }
-    const GameDescription d = DescribeGame(app_.ctx, code, SelectedName().toLatin1().toStdString());
-    lblName_->setText(QString::fromLatin1(d.name));
+    const GameDescription d = DescribeGame(app_.ctx, code, RecordTextOf(SelectedName()));
+    lblName_->setText(FromRecordText(d.name));
     lblDecks_->setText(QString::number(d.decks));
-    lblGameTime_->setText(QString::fromLatin1(d.gameTime));
-    lblDifficulty_->setText(QString::fromLatin1(d.difficulty));
-    lblChance_->setText(QString::fromLatin1(d.chance));
-    lblSkill_->setText(QString::fromLatin1(d.skill));
-    lblRedeals_->setText(QString::fromLatin1(d.redeals));
+    lblGameTime_->setText(FromRecordText(d.gameTime));
+    lblDifficulty_->setText(FromRecordText(d.difficulty));
+    lblChance_->setText(FromRecordText(d.chance));
+    lblSkill_->setText(FromRecordText(d.skill));
+    lblRedeals_->setText(FromRecordText(d.redeals));
     // More blocks: longer, harder, likelier to win, more skill.
     imgGameTime_->setPixmap(LevelPicture(3 - d.gameTimeLevel, 3, d.gameTimeLevel >= 0));
     imgDifficulty_->setPixmap(LevelPicture(d.difficultyLevel + 1, 3, d.difficultyLevel >= 0));
@@ -294,7 +296,7 @@ void TfrmOpenGame::SavePreferences() {
         WritePref(config, kPreferenceSection, "Open_Preview_Game",
                   chkPreview_->isChecked() ? "Y" : "N");
         WritePrefInt(config, kPreferenceSection, "Game", SelectedCode());
-        WritePref(config, kPreferenceSection, "Game_Name", SelectedName().toLatin1().toStdString());
+        WritePref(config, kPreferenceSection, "Game_Name", RecordTextOf(SelectedName()));
         WritePrefInt(config, kPreferenceSection, "Game_TreeNum", trvGames_->SelectedParentCode());
     } catch (const FileError& error) {
         app_.ctx.ui.ShowError(error.what());
@@ -316,14 +318,15 @@ void TfrmOpenGame::btnOKClick() {
 }
 
 void TfrmOpenGame::btnOpenSavedClick() {
-    hide();
-    OpenGame(app_.ctx, app_.hooks, OpenMode::kChooseFile);
-    if (app_.ctx.flags[Flag::kGameInProgress]) {
-        savedGameOpened_ = true;
-        reject();
-        return;
-    }
-    show();
+    // The file is chosen once the dialog's own loop has ended: hiding a
+    // dialog inside its loop and showing it again leaves it modal with no
+    // loop to end it, and every window of the program blocked behind it.
+    savedGameWanted_ = true;
+    reject();
+}
+
+bool TfrmOpenGame::TakeSavedGameRequest() {
+    return std::exchange(savedGameWanted_, false);
 }
 
 void TfrmOpenGame::btnRulesClick() {
@@ -332,7 +335,7 @@ void TfrmOpenGame::btnRulesClick() {
         app_.ctx.ui.ShowMessage(std::string("Select a game"));
         return;
     }
-    ShowGameRules(app_.ctx, code, SelectedName().toLatin1().toStdString());
+    ShowGameRules(app_.ctx, code, RecordTextOf(SelectedName()));
 }
 
 void TfrmOpenGame::mnuFavoritesClick() {
@@ -343,9 +346,7 @@ void TfrmOpenGame::mnuFavoritesClick() {
 void TfrmOpenGame::mnuDeleteClick() {
     const int code = SelectedCode();
     if (code < kFirstCustomGame) return;
-    if (!DeleteCustomGame(app_.ctx, app_.hooks, code, true,
-                          SelectedName().toLatin1().toStdString()))
-        return;
+    if (!DeleteCustomGame(app_.ctx, app_.hooks, code, true, RecordTextOf(SelectedName()))) return;
     RefreshCustomizedFolder();
     RefreshFavoritesFolder();
     RefreshFavoritesMenu(app_);

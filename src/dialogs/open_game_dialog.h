@@ -28,8 +28,8 @@ public:
 
     // After the dialog closed.
     bool GameChosen() const { return gameChosen_; }
-    // A saved game was opened instead.
-    bool SavedGameOpened() const { return savedGameOpened_; }
+    // The dialog closed for "Open a saved game..."; true once per press.
+    bool TakeSavedGameRequest();
     int SelectedCode() const;
     QString SelectedName() const;
     QString SelectedPlayer() const;
@@ -86,7 +86,7 @@ private:
     bool previewPending_ = false;
     int previewGame_ = -1;
     bool gameChosen_ = false;
-    bool savedGameOpened_ = false;
+    bool savedGameWanted_ = false;
 };
 
 }  // namespace vis

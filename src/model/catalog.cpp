@@ -6,6 +6,8 @@
 #include "model/custom_games_file.h"
 #include "model/games_file.h"
 #include "model/text.h"
+#include "store/durable_file.h"
+#include "store/file_error.h"
 
 namespace vis {
 
@@ -50,6 +52,24 @@ const std::string* CatalogLine(const GameContext& ctx, int number) {
     return column < 0 ? nullptr : &ctx.game.catalog[static_cast<std::size_t>(column)];
 }
 
+// The kept catalog lines of the games file's text, unscrambled; none when
+// it has no catalog section.
+std::optional<std::vector<std::string>> CatalogLines(std::string_view content) {
+    const auto lines = SectionLines(content, kCatalogSection);
+    if (!lines) return std::nullopt;
+    std::vector<std::string> catalog;
+    for (std::string_view stored : *lines) {
+        std::string line = UnscrambleText(stored);
+        if (FixedField(line, kLeftOutOffset, 1) == "9") continue;
+        catalog.push_back(std::move(line));
+    }
+    return catalog;
+}
+
+std::string MissingSection(std::string_view header) {
+    return "the section " + std::string(header) + " is missing.";
+}
+
 }  // namespace
 
 bool LoadCatalog(GameContext& ctx) {
@@ -57,18 +77,38 @@ bool LoadCatalog(GameContext& ctx) {
     const auto file = GamesFilePath(ctx.state);
     const auto content = ReadGamesFile(ctx.ui, file);
     if (!content) return false;
-    const auto lines = SectionLines(*content, kCatalogSection);
-    if (!lines) {
-        ctx.ui.ShowError(DamagedGamesFileMessage(
-            file, "the section " + std::string(kCatalogSection) + " is missing."));
+    auto catalog = CatalogLines(*content);
+    if (!catalog) {
+        ctx.ui.ShowError(DamagedGamesFileMessage(file, MissingSection(kCatalogSection)));
         return false;
     }
-    for (std::string_view stored : *lines) {
-        std::string line = UnscrambleText(stored);
-        if (FixedField(line, kLeftOutOffset, 1) == "9") continue;
-        ctx.game.catalog.push_back(std::move(line));
-    }
+    ctx.game.catalog = std::move(*catalog);
     return true;
+}
+
+std::optional<std::string> GamesFileProblem(const std::filesystem::path& file) {
+    if (!FileExists(file)) return GamesFileMissingMessage(file);
+    std::string content;
+    try {
+        content = ReadWholeFile(file);
+    } catch (const FileError& error) {
+        return std::string(error.what());
+    }
+    // A file cut short still has a catalog: found here, once, rather than
+    // as an empty table at the deal.
+    std::optional<std::string> problem;
+    const auto catalog = CatalogLines(content);
+    const auto rows = SectionLines(content, kRulesSection);
+    if (!catalog)
+        problem = MissingSection(kCatalogSection);
+    else if (catalog->empty())
+        problem = "the section " + std::string(kCatalogSection) + " lists no game.";
+    else if (!rows)
+        problem = MissingSection(kRulesSection);
+    else
+        problem = RulesTableProblem(*rows, catalog->size());
+    if (!problem) return std::nullopt;
+    return DamagedGamesFileMessage(file, *problem) + std::string(kReinstallAdvice);
 }
 
 std::string CatalogName(std::string_view line) {

@@ -3,6 +3,7 @@
 // in it; the lookups pass their numbers on to the customized-games file.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,11 @@ inline constexpr int kWideGameScreenWidth = 650;
 // marked "9" in character 8 are left out). False, with a message and an
 // empty catalog, when the file is missing, unreadable or has no catalog.
 bool LoadCatalog(GameContext& ctx);
+// The message for a games file that cannot serve at all (missing,
+// unreadable, no game in its catalog, or cut short: its rules section ends
+// before the last rule or a row lacks a field for a game), or nothing.
+// Checked once at the start, before anything is dealt from the file.
+std::optional<std::string> GamesFileProblem(const std::filesystem::path& file);
 
 // Fields of one catalog line (1-based characters 1-3 type, 5-7 number,
 // 9 wide-screen flag, 11-60 name).

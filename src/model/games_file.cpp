@@ -85,7 +85,35 @@ std::optional<std::string> DecodeColumn(const std::vector<std::string_view>& row
     return std::nullopt;
 }
 
+// Games fit in a row when the last column's field is complete.
+std::size_t ColumnsInRow(std::string_view row) {
+    if (row.size() < kFirstFieldOffset + kFieldWidth) return 0;
+    return (row.size() - kFirstFieldOffset - kFieldWidth) / kFieldStep + 1;
+}
+
 }  // namespace
+
+std::optional<std::string> RulesTableProblem(const std::vector<std::string_view>& rows,
+                                             std::size_t games) {
+    constexpr int kLastRule = rule::kRuleCount - 1;
+    int lastRule = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (Trim(rows[i]).empty()) continue;
+        const auto index = ParseInt(rows[i].substr(0, kRuleIndexWidth));
+        if (!index)
+            return "row " + std::to_string(i + 1) + " of the section " +
+                   std::string(kRulesSection) + " has no rule number.";
+        if (*index < 1 || *index > kLastRule) continue;
+        lastRule = std::max(lastRule, *index);
+        if (const std::size_t columns = ColumnsInRow(rows[i]); columns < games)
+            return "rule " + std::to_string(*index) + " has values for " + std::to_string(columns) +
+                   " of the " + std::to_string(games) + " games.";
+    }
+    if (lastRule < kLastRule)
+        return "the section " + std::string(kRulesSection) + " ends at rule " +
+               std::to_string(lastRule) + "; the rules go on to " + std::to_string(kLastRule) + ".";
+    return std::nullopt;
+}
 
 std::filesystem::path GamesFilePath(const StateBlock& state) {
     return ProgramFile(state, kGamesFileName);

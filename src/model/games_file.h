@@ -32,6 +32,10 @@ std::string_view FixedField(std::string_view line, std::size_t offset, std::size
 // The message for a games file that is not there.
 std::string GamesFileMissingMessage(const std::filesystem::path& file);
 
+// Follows the message for a games file that cannot serve at all.
+inline constexpr std::string_view kReinstallAdvice =
+    "\rCopy the file again or reinstall the program.";
+
 // The message for a games file whose structure is broken; `detail` says how.
 std::string DamagedGamesFileMessage(const std::filesystem::path& file, const std::string& detail);
 
@@ -45,6 +49,13 @@ std::optional<std::string> ReadGamesFile(UiPort& ui, const std::filesystem::path
 // "\r\n"; the views point into `content`.
 std::optional<std::vector<std::string_view>> SectionLines(std::string_view content,
                                                           std::string_view header);
+
+// Why the rules section cannot serve a catalog of `games` games, as a file
+// cut short shows: no row for the last rule (388), a row of rules 1-388
+// without a complete field for every game, a row without a rule number.
+// Nothing when it can.
+std::optional<std::string> RulesTableProblem(const std::vector<std::string_view>& rows,
+                                             std::size_t games);
 
 // Stored characters are shifted: a byte c of 80 or more reads as c - 48,
 // any other as c + 48.

@@ -12,6 +12,7 @@
 #include "model/program_paths.h"
 #include "model/text.h"
 #include "store/durable_file.h"
+#include "store/file_error.h"
 #include "store/player_name.h"
 #include "view/geometry/card_size.h"
 
@@ -207,7 +208,13 @@ StartUpResult InitialiseGame(GameContext& ctx, const DefaultContext& display) {
     if (display.screenColours <= kPlainColourLimit)
         ShowAdvice(ctx.ui, ConfigFilePath(ctx.state), std::string(kPoorDisplayAdvice),
                    kScreenUnder256ColoursKey, 0);
-    EnsureFirstRunPlayers(ctx);
+    try {
+        EnsureFirstRunPlayers(ctx);
+    } catch (const FileError&) {
+        // A folder that cannot be written does not stop the start: the
+        // program has said so, and the first player plays unsaved.
+        if (ctx.state.Get(field::kPlayer).empty()) ctx.state.Set(field::kPlayer, kFirstPlayer);
+    }
     ctx.state.Set(field::kRunWon, "0000");
     ctx.state.Set(field::kRunLost, "0000");
     ctx.rules.Clear();

@@ -1,12 +1,17 @@
 #include "records/open_game.h"
 
 #include <algorithm>
+#include <optional>
+#include <system_error>
+#include <vector>
 
 #include "engine/game_clock.h"
 #include "model/catalog.h"
 #include "model/config_file.h"
+#include "model/games_file.h"
 #include "model/program_paths.h"
 #include "model/rule_index.h"
+#include "model/shuffle.h"
 #include "model/text.h"
 #include "records/move_log.h"
 #include "records/player_choice.h"
@@ -29,6 +34,9 @@ constexpr int kScreenNotChecked = 0;  // the small-screen state after a change o
 // The fill counter once moves have been made: the tableau fill stays armed.
 constexpr int kFillCounterAfterMoves = 2;
 constexpr std::string_view kDamagedSuffix = ".bad";
+// The lines of a saved game besides its history steps: the header and
+// position lines, five section headers and the log.
+constexpr std::size_t kHistoryEnd = kSavedGameHistoryLine + 6;
 
 struct OpenOptions {
     bool held = false;        // a held game: deleted once opened
@@ -75,6 +83,58 @@ bool PositionIsConsistent(const PositionSnapshot& position) {
             for (std::size_t at = 0; at + 4 <= position[line].size(); at += 4)
                 piles.Pile(kind, i) += position[line].substr(at, 3);
     return IsConsistent(piles);
+}
+
+std::vector<CardNumber> CardsOnTable(const PositionSnapshot& position) {
+    std::vector<CardNumber> cards;
+    for (const std::string& line : position)
+        for (std::size_t at = 0; at + 4 <= line.size(); at += 4)
+            if (const CardNumber card = CardAt(line.substr(at, 3), 0); card != 0)
+                cards.push_back(card);
+    return cards;
+}
+
+// Why the position cannot be a table of the game whose rules are given (a
+// file whose game number was changed, or that names another game), or
+// nothing when it can: only the piles the game has hold cards, and the cards
+// are those of the game's deck for the file's deal number, all of them but
+// where the game leaves its first foundation out of its positions.
+std::optional<std::string> PositionMisfit(const GameRules& rules, const SavedGame& saved) {
+    struct PileRange {
+        int firstLine;
+        int piles;
+        int countRule;
+        std::string_view name;
+    };
+    for (const PileRange& range :
+         {PileRange{kSnapshotFoundationLine, kDestPileCount, rule::kFoundationCount, "foundation"},
+          PileRange{kSnapshotTableauLine, kFilaPileCount, rule::kTableauCount, "tableau pile"},
+          PileRange{kSnapshotReserveLine, kAppoggPileCount, rule::kReserveCount, "reserve"}}) {
+        for (int i = std::max<int>(rules[range.countRule], 0); i < range.piles; ++i)
+            if (!saved.position[static_cast<std::size_t>(range.firstLine + i)].empty())
+                return "it has cards on " + std::string(range.name) + " " + std::to_string(i + 1) +
+                       ", which this game does not have.";
+    }
+    std::vector<CardNumber> deck = ShuffleDeck(rules, saved.dealNumber);
+    std::vector<CardNumber> onTable = CardsOnTable(saved.position);
+    std::sort(deck.begin(), deck.end());
+    std::sort(onTable.begin(), onTable.end());
+    if (!std::includes(deck.begin(), deck.end(), onTable.begin(), onTable.end()))
+        return std::string("it holds cards that the deck of this game does not have.");
+    if (onTable.size() != deck.size() && !KeepsFoundationOneEmpty(rules))
+        return "it holds " + std::to_string(onTable.size()) +
+               " cards, and this game is played with " + std::to_string(deck.size()) + ".";
+    return std::nullopt;
+}
+
+// The rules of the file's game, read without touching the game in play.
+std::optional<GameRules> RulesOfGame(GameContext& ctx, int game) {
+    GameContext scratch(ctx.ui);
+    scratch.state = ctx.state;
+    scratch.game.catalog = ctx.game.catalog;
+    scratch.state.SetZeroPadded(field::kGameNumber, game);
+    if (!LoadGameRules(scratch)) return std::nullopt;
+    return scratch.rules;
 }
 
 std::string PlayerOf(const SavedGame& saved) {
@@ -134,6 +194,16 @@ bool OpenSavedGameFile(GameContext& ctx, NewGameHooks& hooks, const std::filesys
         ctx.ui.ShowMessage(std::string(kFileNotFound) + file.string());
         return false;
     }
+    // Far past any game played by hand: reading more would hold the window
+    // for seconds and fill the memory.
+    std::error_code sizeError;
+    if (std::filesystem::file_size(file, sizeError) > kMaxSavedGameBytes && !sizeError) {
+        RefuseFile(ctx, file,
+                   "The file is too long for a saved game: at most " +
+                       std::to_string(kMaxSavedGameBytes >> 20) + " MB.",
+                   options);
+        return false;
+    }
     std::string text;
     try {
         text = ReadWholeFile(file);
@@ -144,6 +214,15 @@ bool OpenSavedGameFile(GameContext& ctx, NewGameHooks& hooks, const std::filesys
     // An empty held file is a name reserved by a hold that never finished.
     if (options.held && text.empty()) {
         RemoveFileQuietly(file);
+        return false;
+    }
+    // Counted before the lines are split: a step is a whole position.
+    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    if (lines > kHistoryEnd + static_cast<std::size_t>(kSnapshotLines) * kMaxSavedGameSteps) {
+        RefuseFile(ctx, file,
+                   "Its history is longer than a saved game's: at most " +
+                       std::to_string(kMaxSavedGameSteps) + " moves.",
+                   options);
         return false;
     }
     std::string error;
@@ -157,6 +236,15 @@ bool OpenSavedGameFile(GameContext& ctx, NewGameHooks& hooks, const std::filesys
         RefuseFile(ctx, file,
                    "The game of this file (number " + ZeroPad(saved->game, 4) +
                        ") is not among the games.",
+                   options);
+        return false;
+    }
+    const auto rules = RulesOfGame(ctx, saved->game);
+    if (!rules) return false;
+    if (const auto misfit = PositionMisfit(*rules, *saved)) {
+        RefuseFile(ctx, file,
+                   "It does not hold a position of the game " + name + " (number " +
+                       ZeroPad(saved->game, 4) + "): " + *misfit,
                    options);
         return false;
     }

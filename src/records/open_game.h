@@ -2,6 +2,7 @@
 // and restarting the deal in play from its first position.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 
 #include "model/game_context.h"
@@ -17,6 +18,10 @@ enum class OpenMode {
 };
 
 inline constexpr std::string_view kFileNotFound = "File not found: ";
+// Bounds far past any game played by hand (a step of history is some 500
+// bytes): a larger file is refused before it is read.
+inline constexpr std::uintmax_t kMaxSavedGameBytes = std::uintmax_t{32} << 20;
+inline constexpr std::size_t kMaxSavedGameSteps = 50000;
 
 // Does nothing while a winning animation runs. The running game is asked
 // about and ended (recorded as lost) only once the file has been read and

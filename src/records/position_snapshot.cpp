@@ -18,11 +18,6 @@ PileRef PileOfLine(int line) {
     return {PileList::Appogg, line - kSnapshotReserveLine};
 }
 
-bool KeepsFoundationOneEmpty(const GameRules& rules) {
-    const int family = rules[rule::kFamily];
-    return rules[rule::kSelectionGame] != 0 || family == 3 || family == 4;
-}
-
 // Foundation building codes whose piles are not held to the game's most
 // cards: unlimited up to a deck, and turning at thirteen.
 constexpr int kUnlimitedFoundation = 20;
@@ -66,6 +61,11 @@ std::string SnapshotLine(const DeckTable& deck, std::string_view pile) {
         line += card == 0 ? '0' : deck.Row(card).empty() ? kFaceUp : deck.Row(card).back();
     }
     return line;
+}
+
+bool KeepsFoundationOneEmpty(const GameRules& rules) {
+    const int family = rules[rule::kFamily];
+    return rules[rule::kSelectionGame] != 0 || family == 3 || family == 4;
 }
 
 PositionSnapshot TakeSnapshot(const GameContext& ctx) {

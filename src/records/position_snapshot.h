@@ -19,6 +19,7 @@ using PositionSnapshot = std::vector<std::string>;
 
 // Foundation 1 is kept empty for the selection games and families 3 and 4.
 PositionSnapshot TakeSnapshot(const GameContext& ctx);
+bool KeepsFoundationOneEmpty(const GameRules& rules);
 // Rebuilds every pile and the face flags of the cards in it. False, with
 // nothing changed, when the snapshot is malformed (wrong line count, a line
 // whose length is not a multiple of 4, a group that is not a card).

@@ -81,5 +81,30 @@ for script in "$scripts"/win_*.txt; do
     ls "$play_dir"/DATA/*.DAT >/dev/null 2>&1 || fail "$(basename "$script") wrote no records"
 done
 
+# A won game whose records cannot be written: the script's caller is told,
+# by the exit code and on standard error.
+win_script=$scripts/win_klondike.txt
+read -r _ _ win_args < <(head -1 "$win_script")
+rm -rf "$play_dir/DATA"
+printf 'a file where the DATA folder should be' >"$play_dir/DATA"
+err=$("$cli" --dir "$play_dir" play $win_args <"$win_script" 2>&1 >/dev/null)
+code=$?
+[[ $code == 3 ]] || fail "a win whose records fail exits $code, not 3"
+grep -q 'could not be recorded' <<<"$err" || fail "a win whose records fail says nothing: $err"
+rm -f "$play_dir/DATA"
+
+# A long script keeps a bounded history, and at least the last 10000 steps
+# can still be taken back.
+out=$({ yes stock | head -25000; yes undo | head -10000; } | "$cli" --dir "$play_dir" play 2 12345)
+[[ $(grep -c '^refused$' <<<"$out") == 0 ]] || fail "a long script has refused steps"
+[[ $(grep -c '^ok$' <<<"$out") == 35000 ]] || fail "a long script does not answer every command"
+
+# A games file cut short is refused before anything is dealt from it.
+cut_dir=$(mktemp -d)
+head -c $(( $(stat -c %s "$play_dir/GAMES.DAT") / 2 )) "$play_dir/GAMES.DAT" >"$cut_dir/GAMES.DAT"
+err=$("$cli" --dir "$cut_dir" deal 2 1 2>&1 >/dev/null) && fail "a games file cut short deals"
+grep -q 'is damaged' <<<"$err" || fail "a games file cut short is not named damaged: $err"
+rm -rf "$cut_dir"
+
 if (( failures > 0 )); then echo "$failures failure(s)"; exit 1; fi
 echo "vistrane-cli: all checks passed"

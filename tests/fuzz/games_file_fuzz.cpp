@@ -1,6 +1,7 @@
 // Arbitrary bytes as the games file and as the customized-games file: the
-// catalog, every lookup and every rules load must end in an answer or a
-// message, and a failed load must leave no rules behind.
+// start's check of the file, the catalog, every lookup and every rules load
+// must end in an answer or a message, a file the check accepts has games,
+// and a failed load must leave no rules behind.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -44,17 +45,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return true;
     }();
     (void)kDataDir;
-    fuzz::WriteInput("GAMES.DAT", data, size);
+    const auto gamesFile = fuzz::WriteInput("GAMES.DAT", data, size);
     fuzz::WriteInput("DATA/GAM_CUST.DAT", data, size);
+    // A file the start accepts has a catalog to choose from.
+    const bool accepted = !GamesFileProblem(gamesFile);
 
     HeadlessUi ui;
     ui.SetScreenWidth(640);
     GameContext ctx(ui);
     SetProgramDir(ctx.state, fuzz::ScratchDir());
     if (!LoadCatalog(ctx)) {
-        Check(ctx.game.catalog.empty());
+        Check(ctx.game.catalog.empty() && !accepted);
         return 0;
     }
+    Check(!accepted || !ctx.game.catalog.empty());
     const auto& catalog = ctx.game.catalog;
     for (std::size_t i = 0; i < catalog.size() && i < 8; ++i) {
         const auto number = CatalogNumber(catalog[i]);

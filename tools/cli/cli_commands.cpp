@@ -7,6 +7,7 @@
 
 #include "engine/engine_hooks.h"
 #include "model/catalog.h"
+#include "model/games_file.h"
 #include "model/new_game.h"
 #include "model/text.h"
 #include "records/position_snapshot.h"
@@ -50,6 +51,11 @@ int RunGames(CliSession& session, const Arguments& args) {
 
 bool DealGame(CliSession& session, NewGameHooks& hooks, const std::string& gameText,
               const std::string& dealText) {
+    // As the program does at its start: a file cut short is refused whole.
+    if (const auto problem = GamesFileProblem(GamesFilePath(session.ctx.state))) {
+        session.ui.ShowError(*problem);
+        return false;
+    }
     if (!LoadCatalog(session.ctx)) return false;
     const auto game = CatalogGame(session, gameText);
     if (!game) {

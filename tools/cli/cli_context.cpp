@@ -22,11 +22,13 @@ std::string TerminalText(std::string text) {
 }  // namespace
 
 void CliUi::ShowMessage(const std::string& text) {
+    ++complaints_;
     HeadlessUi::ShowMessage(text);
     std::cerr << TerminalText(text) << '\n';
 }
 
 void CliUi::ShowError(const std::string& text) {
+    ++complaints_;
     HeadlessUi::ShowError(text);
     std::cerr << TerminalText(text) << '\n';
 }

@@ -16,6 +16,12 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     bool Confirm(const std::string& text) override;
+    // Messages and errors shown so far: in a headless run each one tells of
+    // something that went wrong.
+    int Complaints() const { return complaints_; }
+
+private:
+    int complaints_ = 0;
 };
 
 struct CliSession {

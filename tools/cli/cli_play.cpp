@@ -3,10 +3,12 @@
 #include <string>
 
 #include "cli_commands.h"
+#include "cli_history.h"
 #include "engine/autoplay.h"
 #include "engine/autoplay_hooks.h"
 #include "engine/engine_hooks.h"
 #include "engine/play_commands.h"
+#include "model/program_paths.h"
 #include "records/end_of_game_records.h"
 #include "records/hi_scores.h"
 #include "records/position_snapshot.h"
@@ -17,21 +19,29 @@ namespace {
 
 constexpr std::string_view kAutoplayOption = "--autoplay";
 constexpr std::string_view kDefaultPlayer = "Player";
+constexpr int kRecordsFailedExit = 3;
 
-// Keeps the records as the program does, and remembers how the game ended.
+// Keeps the records as the program does, and remembers how the game ended
+// and whether its records could be written (the record files tell of any
+// failure through a message).
 class ResultRecorder : public GameRecorder {
 public:
-    ResultRecorder() : keeper_(DefaultHiScoreServices()) {}
+    explicit ResultRecorder(const CliUi& ui) : ui_(ui), keeper_(DefaultHiScoreServices()) {}
     void RecordFinishedGame(GameContext& ctx, bool won, int elapsedSeconds,
                             const ClockReading& end) override {
         won_ = won;
+        const int complaintsBefore = ui_.Complaints();
         keeper_.RecordFinishedGame(ctx, won, elapsedSeconds, end);
+        if (ui_.Complaints() != complaintsBefore) recordsFailed_ = true;
     }
     std::optional<bool> Won() const { return won_; }
+    bool RecordsFailed() const { return recordsFailed_; }
 
 private:
+    const CliUi& ui_;
     RecordKeeper keeper_;
     std::optional<bool> won_;
+    bool recordsFailed_ = false;
 };
 
 std::string_view Outcome(const GameContext& ctx, const ResultRecorder& recorder) {
@@ -58,7 +68,7 @@ int RunPlay(CliSession& session, const Arguments& args) {
     LoadPreferences(ctx, ScreenSize{});
     if (ctx.state.Get(field::kPlayer).empty())
         ctx.state.Set(field::kPlayer, std::string(kDefaultPlayer));
-    ResultRecorder recorder;
+    ResultRecorder recorder(session.ui);
     ctx.recorder = &recorder;
     // A script means exactly what it says unless autoplay is asked for.
     ctx.game.autoplaySwitch = autoplay;
@@ -82,9 +92,15 @@ int RunPlay(CliSession& session, const Arguments& args) {
         std::cout << (ok ? "ok" : "refused") << '\n';
         // Nobody reads what a headless window was asked to do.
         session.ui.ClearLog();
+        KeepRecentHistory(ctx.history.undo, kScriptUndoSteps);
     }
     PrintPosition(ctx);
     std::cout << Outcome(ctx, recorder) << '\n';
+    if (recorder.RecordsFailed()) {
+        std::cerr << "vistrane-cli: the result of the game could not be recorded in "
+                  << ProgramFile(ctx.state, "DATA\\").string() << '\n';
+        return kRecordsFailedExit;
+    }
     return 0;
 }
 
