@@ -162,8 +162,8 @@ TEST_F(TableWindowTest, ATableWiderThanTheWindowScrollsSideways) {
     ASSERT_GT(right, Table().width()) << "the window shows the whole table";
     auto* bar = Window().findChild<QScrollBar*>(QStringLiteral("scrBarHorizontal"));
     ASSERT_NE(bar, nullptr);
-    QTest::qWait(50);
-    ASSERT_TRUE(bar->isVisible());
+    // The bars are fitted once the deal has landed.
+    ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }, 5000));
 
     const QPoint middle(Table().width() / 2, Table().height() / 2);
     Wheel(middle, 30, Qt::ShiftModifier);
