@@ -63,13 +63,35 @@ HoldDialogChoice AskHoldOrExit(QWidget* parent) {
     return HoldDialogChoice::kCancel;
 }
 
+// Whether a command may open a dialog or ask a question, time that is not
+// playing time. The others run at once: holding the clock over them would
+// only drop the part of a second they start in. The pause has a clock
+// handling of its own, which outlives the command; the rules and the card
+// counter are windows to play beside.
+bool MayWaitForThePlayer(Command command) {
+    switch (command) {
+        case Command::kUndo:
+        case Command::kRedo:
+        case Command::kInsertBookmark:
+        case Command::kGoToBookmark:
+        case Command::kPause:
+        case Command::kAutoplay:
+        case Command::kDemo:
+        case Command::kRules:
+        case Command::kContents:
+        case Command::kCardCounter:
+            return false;
+        default:
+            return true;
+    }
+}
+
 }  // namespace
 
 void TfrmMain::RunCommand(Command command) {
     HidePileSizeTip();
-    // The pause has a clock handling of its own, which outlives the command.
     std::optional<ClockHeldForDialog> clockHeld;
-    if (command != Command::kPause) clockHeld.emplace(Ctx());
+    if (MayWaitForThePlayer(command)) clockHeld.emplace(Ctx());
     try {
         switch (command) {
             case Command::kNew:
