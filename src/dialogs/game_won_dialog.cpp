@@ -98,7 +98,9 @@ void TfrmGameWon::FillTotals() {
                                     TrimRight(ctx.state.Get(field::kPlayer)))
                      .record;
     } catch (const std::exception& error) {
-        lblTotal_->setToolTip(QString::fromStdString(error.what()));
+        // The totals are not needed to go on playing: say why they are
+        // missing and keep the choices.
+        grpTotal_->setTitle(grpTotal_->title() + " - " + QString::fromStdString(error.what()));
     }
     const int percentWon = PercentWon(record.won, record.lost);
     pieLost_ = percentWon < 0 ? -1 : 100 - percentWon;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDate>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -127,7 +128,7 @@ TfrmHiScore::TfrmHiScore(QWidget* parent, AppServices& app, const HiScoreRequest
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(right, 4);
-    resize(820, 520);
+    resize(900, 640);
 
     connect(lstGame_, &QListWidget::currentRowChanged, this, &TfrmHiScore::lstGameChange);
     const int listed = lstGame_->row(
@@ -163,6 +164,10 @@ void TfrmHiScore::lstGameChange() {
         failure = QString::fromStdString(error.what());
     }
     grdScores_->SetRows(HiScoreRows(table, app_.ctx.ui.TimeSeparator(), &unreadable));
+    // All 20 ranks and every column in view without scrolling.
+    grdScores_->resizeColumnsToContents();
+    grdScores_->resizeRowsToContents();
+    grdScores_->horizontalHeader()->setStretchLastSection(true);
 
     QString notice = failure;
     if (!unreadable.empty()) {
