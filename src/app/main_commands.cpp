@@ -151,6 +151,9 @@ void TfrmMain::RunCommand(Command command) {
                 ShowGameRules(Ctx(), Ctx().state.GetInt(field::kGameNumber, -1),
                               Ctx().state.Get(field::kGameName));
                 return;
+            case Command::kHiScores:
+                Ctx().ui.ShowHiScores(true, 0, "", -1);
+                return;
             case Command::kContents:
                 ShowHelpTopic(this, services_, "proc", kGeneralHelpTopic);
                 return;

@@ -10,11 +10,14 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #include "app/main_window.h"
 #include "app/sound_player.h"
 #include "app/table_widget.h"
+#include "dialogs/game_won_dialog.h"
 #include "dialogs/help_window.h"
+#include "dialogs/hi_score_dialog.h"
 #include "model/rules_help.h"
 #include "model/start_up.h"
 
@@ -145,8 +148,44 @@ void QtUi::ShowCustomGameHelp(const CustomGameHelp& help) {
     QMessageBox::information(Parent(), QString::fromStdString(help.caption), MessageText(text));
 }
 
+namespace {
+
+// The Game won dialog until the player's choice is done; opening a game
+// that does not start brings the dialog back.
+void RunGameWonDialog(TfrmMain& window) {
+    for (;;) {
+        TfrmGameWon dialog(&window, window.Services());
+        if (dialog.exec() != QDialog::Accepted) return;
+        switch (dialog.Choice()) {
+            case GameWonChoice::kNewGame:
+                return window.RunCommand(Command::kNew);
+            case GameWonChoice::kRestart:
+                return window.RunCommand(Command::kRestart);
+            case GameWonChoice::kOpenGame:
+                window.RunCommand(Command::kOpen);
+                break;
+            case GameWonChoice::kSelectNumber:
+                window.RunCommand(Command::kSelectNumber);
+                break;
+            case GameWonChoice::kNone:
+                return;
+        }
+        if (window.Ctx().flags[Flag::kGameInProgress]) return;
+    }
+}
+
+}  // namespace
+
 void QtUi::ShowGameWonDialog() {
-    QMessageBox::information(Parent(), Title(), QStringLiteral("You won!"));
+    // After the move that won has finished: a new deal started from the
+    // dialog must not run inside the end of the old one.
+    if (window_) QTimer::singleShot(0, window_, [window = window_] { RunGameWonDialog(*window); });
+}
+
+void QtUi::ShowHiScores(bool fromMenu, int row, const std::string& message, int game) {
+    if (window_)
+        ShowHiScoreDialog(window_, window_->Services(),
+                          {.fromMenu = fromMenu, .row = row, .message = message, .game = game});
 }
 
 void QtUi::CloseMainWindow() {

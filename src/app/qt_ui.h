@@ -42,8 +42,7 @@ public:
     void SetInputBlocked(bool blocked) override;
     void BeginPauseScreen() override;
     void EndPauseScreen() override;
-    // The memory game's summary and the hi-scores dialog come with their
-    // own dialogs later.
+    // The memory game's summary comes with its own dialog later.
     void ShowMemoryEnd(bool, int, int, int) override {}
     void RunWinningAnimation() override {}
     void ShowGameWonDialog() override;
@@ -59,7 +58,7 @@ public:
     void ShowPileLabel(int, const std::string&, bool) override;
     void ReloadCardImages() override;
     std::string TimeSeparator() override;
-    void ShowHiScores(bool, int, const std::string&, int) override {}
+    void ShowHiScores(bool fromMenu, int row, const std::string& message, int game) override;
     int ScreenWidth() override;
     void ShowHelpTopic(const std::string& windowType, int topic) override;
     void ShowCustomGameHelp(const CustomGameHelp& help) override;

@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsShortcutsAndStartDisabledUntil
         {Command::kQuitGame, "&Quit game", "Ctrl+Q", false},
         {Command::kAutoplay, "Au&toplay", "F7", false},
         {Command::kDemo, "&Demo", "Ctrl+D", false},
-        {Command::kHiScores, "&Hi-Scores...", "F9", false},
+        {Command::kHiScores, "&Hi-Scores...", "F9", true},
         {Command::kCustomize, "C&ustomize...", "Ctrl+U", false},
         {Command::kFavoriteGames, "&Favorite games...", "Ctrl+F", true},
         {Command::kCardCounter, "&Card counter...", "F8", false},
