@@ -139,15 +139,7 @@ TfrmHiScore::TfrmHiScore(QWidget* parent, AppServices& app, const HiScoreRequest
 
 HiScoreTable TfrmHiScore::ReadTable(int game) {
     GameContext& ctx = app_.ctx;
-    const std::string scheme = ctx.state.Get(field::kScoringScheme);
-    HiScoreTable stored = ReadStoredHiScores(ctx, game, scheme);
-    // Only a table with no entry at all gets invented ones: a table whose
-    // first rank was damaged keeps the others as they are.
-    const bool allEmpty = std::all_of(stored.begin(), stored.end(), [](const std::string& entry) {
-        return IsEmptyHiScoreEntry(entry);
-    });
-    if (!allEmpty) return stored;
-    return ReadHiScoreTable(ctx, DialogServices(), game, scheme);
+    return ReadHiScoreTable(ctx, DialogServices(), game, ctx.state.Get(field::kScoringScheme));
 }
 
 void TfrmHiScore::lstGameChange() {

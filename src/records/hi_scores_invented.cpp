@@ -49,7 +49,11 @@ std::array<int, kHiScoreRanks> InventedScores(const InventedScoreRules& rules) {
 
 bool InventEntriesWhenEmpty(GameContext& ctx, const HiScoreServices& services, int game,
                             HiScoreTable& table) {
-    if (!IsEmptyHiScoreEntry(table[0])) return false;
+    // Only a table with no entry at all: one whose first rank was damaged
+    // keeps the results of the other ranks.
+    if (!std::all_of(table.begin(), table.end(),
+                     [](const std::string& entry) { return IsEmptyHiScoreEntry(entry); }))
+        return false;
     // After the player cleared every table, only real results fill them.
     if (ReadKey(ProgramFile(ctx.state, kHiScoreFile), "Clear scores", "Cleared", "") == "Y")
         return false;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "model/rule_index.h"
@@ -147,6 +148,22 @@ TEST_F(HiScoresTest, RankThatDoesNotParseComparesAsTheRankBeforeIt) {
     EXPECT_EQ(Rank(*this, 1, 2).substr(0, 6), "00x050");
     EXPECT_EQ(Rank(*this, 1, 4).substr(0, 6), "000040");
     EXPECT_EQ(Rank(*this, 1, 5), EmptyHiScoreEntry());
+}
+
+// A table whose first rank was lost keeps the results below it: the
+// invented entries are only for a table with nothing in it.
+TEST_F(HiScoresTest, ABlankFirstRankDoesNotReplaceTheOtherResults) {
+    const std::string tail = " 20240101 10:00:00 Bob" + Blanks(27) + " 1" + Blanks(14) + " Won  x";
+    Write("STAT_SCR.DAT",
+          "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\n01-01=\r\n01-02=000050 000100" + tail +
+              "\r\n01-03=000040 000100" + tail + "\r\n");
+    const HiScoreTable table = ReadHiScoreTable(ctx, services, 1, "01");
+    EXPECT_NE(rulesAskedFor, 1) << "no entries invented";
+    EXPECT_EQ(table[1].substr(0, 6), "000050");
+    EXPECT_GE(OfferHiScore(ctx, services, Result(45, 100)), 0);
+    const std::vector<int> scores = StoredScores(*this, 1);
+    for (const int kept : {50, 45, 40})
+        EXPECT_NE(std::find(scores.begin(), scores.end(), kept), scores.end()) << kept;
 }
 
 TEST_F(HiScoresTest, NewEntryIsAnnouncedUnlessSwitchedOff) {
