@@ -5,6 +5,7 @@
 #include "engine/rank_relations.h"
 #include "engine/run_rules.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "records/move_log.h"
 
@@ -12,8 +13,6 @@ namespace vis {
 
 namespace {
 
-constexpr int kFamilyDropGate = 23;
-constexpr int kFamilyFaceDownBuilds = 40;
 constexpr int kDropsPerGateOpening = 20;
 
 constexpr int kCodeQueenOpens = 10;
@@ -30,7 +29,7 @@ bool IsSingleCardMove(const GameContext& ctx) {
 // In the drop-gate family, tableau cards go home only while the waste is
 // empty or the drops onto the tableau have just reached a multiple of 20.
 bool DropGateOpen(const GameContext& ctx, CardNumber card) {
-    if (ctx.rules[rule::kFamily] != kFamilyDropGate) return true;
+    if (FamilyOf(ctx.rules[rule::kFamily]) != Family::kCountedDrops) return true;
     if (!IsTableauLocation(CardLocation(ctx, card))) return true;
     if (ctx.piles.mazzo[kWasteIndex].empty()) return true;
     return CountLogEvents(ctx.history.undo.log, kEventTableauDrop) % kDropsPerGateOpening == 0;
@@ -92,7 +91,7 @@ bool CanPlayToTableau(GameContext& ctx, CardNumber card, int index) {
     if (index < 0 || index >= kFilaPileCount) return false;
     const std::string& pile = ctx.piles.fila[static_cast<std::size_t>(index)];
     const CardNumber top = TopCardOrAbsent(pile);
-    if (top >= 1 && !ctx.deck.IsFaceUp(top) && ctx.rules[rule::kFamily] != kFamilyFaceDownBuilds)
+    if (top >= 1 && !ctx.deck.IsFaceUp(top) && !TraitsOf(ctx.rules[rule::kFamily]).buildsOnFaceDown)
         return false;
     const int mostCards = ctx.rules[rule::kTableauMaxCards];
     if (mostCards != -1 && CardCount(pile) >= mostCards) return false;

@@ -6,6 +6,7 @@
 #include "engine/gathering_redeal.h"
 #include "engine/move_execution.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
 #include "model/text.h"
@@ -21,11 +22,7 @@ constexpr PileRef kSecondWaste{PileList::Mazzo, kSecondWasteIndex};
 
 constexpr int kUnlimitedPasses = -1;
 constexpr int kGatherOnEveryPress = 6;
-constexpr int kSelectionStockFamily = 4;
-constexpr int kCountedDealsFamily = 28;
 // Games that discard from the tableau end when a press empties the table.
-constexpr int kDiscardFamily = 2;
-constexpr int kRankDiscardFamily = 15;
 
 // Stock-press actions chosen by the first tableau pile's and the first
 // reserve's deal codes.
@@ -122,7 +119,7 @@ bool DealFromStock(GameContext& ctx, PileRef target) {
     ctx.ui.RepaintPile(target, before, Pile(ctx, target));
     PlaySoundEvent(ctx.ui, ctx.state, "Stock", field::kSoundsStock);
     ctx.flags[Flag::kGameWon] = IsGameComplete(ctx);
-    if (ctx.rules[rule::kFamily] == kCountedDealsFamily) {
+    if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kCountedDeals) {
         ++ctx.game.dealCounter;
         MarkStepEvent(ctx, kEventReserveDeal);
     }
@@ -251,8 +248,8 @@ void PressStock(GameContext& ctx, PlayHooks& hooks, CardNumber topCard) {
         hooks.PressStockInSelectionGame(ctx);
         return;
     }
-    const int family = ctx.rules[rule::kFamily];
-    if (family == kSelectionStockFamily && !ctx.piles.mazzo[kStockIndex].empty() &&
+    const Family family = FamilyOf(ctx.rules[rule::kFamily]);
+    if (family == Family::kPyramid && !ctx.piles.mazzo[kStockIndex].empty() &&
         !ctx.piles.dest[0].empty()) {
         hooks.SelectCard(ctx, topCard);
         return;
@@ -264,7 +261,8 @@ void PressStock(GameContext& ctx, PlayHooks& hooks, CardNumber topCard) {
     } else {
         PressStockWithoutWaste(ctx, hooks);
     }
-    if ((family == kDiscardFamily || family == kRankDiscardFamily) && ctx.flags[Flag::kGameWon])
+    if ((family == Family::kDiscardNeighbours || family == Family::kDiscardWrapping) &&
+        ctx.flags[Flag::kGameWon])
         EndGame(ctx);
 }
 
@@ -305,7 +303,8 @@ bool RunStockOperation(GameContext& ctx, std::string_view target) {
         }
         ctx.game.stockPressed = false;
         TurnWasteOver(ctx);
-        if (ctx.rules[rule::kFamily] == kSelectionStockFamily) DropRedealtCardFromSelection(ctx);
+        if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kPyramid)
+            DropRedealtCardFromSelection(ctx);
         return true;
     }
     if (toWaste) return DealFromStock(ctx, kWaste);

@@ -7,6 +7,7 @@
 
 #include "model/catalog.h"
 #include "model/deal_cards_codes.h"
+#include "model/families.h"
 #include "model/games_file.h"
 #include "model/rule_index.h"
 #include "model/rules_page_scoring.h"
@@ -556,22 +557,23 @@ bool HasSpecialBuilding(const Rules& r) {
 
 // Families whose play the numbers above do not tell.
 void DescribeSpecialPlay(std::string& html, const Rules& r) {
-    const int family = r[rule::kFamily];
+    const FamilyTraits& family = TraitsOf(r[rule::kFamily]);
     std::string text;
-    if (family == 2 || family == 12 || family == 15) {
+    if (family.discardsByRank) {
         text =
             "A face-up tableau card one rank above or below the top card of the discard pile "
             "can be played onto it";
-        text += family == 2 ? ". " : "; a King and an Ace also follow each other. ";
+        text += !family.discardWrapsKingAce ? ". " : "; a King and an Ace also follow each other. ";
         text +=
             "Each press on the stock turns one card onto the discard pile. The game is won when "
             "every card is on the discard pile.";
-    } else if (family == 40) {
+    } else if (family.family == Family::kClock) {
         text =
             "The thirteen piles stand for the ranks, the Kings' pile last. The turned card goes "
             "under the pile of its rank, whose top card is turned next. The game is lost when "
             "the fourth King turns up while other cards are still out of place.";
-    } else if (family != 0 || r[rule::kSelectionGame] != 0 || HasSpecialBuilding(r)) {
+    } else if (family.family != Family::kStandard || r[rule::kSelectionGame] != 0 ||
+               HasSpecialBuilding(r)) {
         text = "This game also has rules of play of its own that go beyond what is said here.";
     }
     if (text.empty()) return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "model/shuffle.h"
 
@@ -64,8 +65,8 @@ std::string SnapshotLine(const DeckTable& deck, std::string_view pile) {
 }
 
 bool KeepsFoundationOneEmpty(const GameRules& rules) {
-    const int family = rules[rule::kFamily];
-    return rules[rule::kSelectionGame] != 0 || family == 3 || family == 4;
+    return rules[rule::kSelectionGame] != 0 ||
+           TraitsOf(rules[rule::kFamily]).snapshotKeepsSelection;
 }
 
 PositionSnapshot TakeSnapshot(const GameContext& ctx) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/families.h"
 #include "model/rule_index.h"
 
 namespace vis {
@@ -23,9 +24,6 @@ constexpr std::string_view kSpecialReserveMark9 = "009";
 constexpr std::array<std::string_view, 10> kNumberMarks{"010", "012", "013", "014", "015",
                                                         "016", "017", "018", "019", "020"};
 
-// Families whose stock shows its own mark.
-constexpr int kPairingStockFamily = 8;
-constexpr int kOtherSpecialStockFamily = 45;
 // A foundation built with this code always wants a queen.
 constexpr int kQueenFoundationBuilding = 10;
 // Reserve rule values that mark every reserve, and the per-reserve values
@@ -48,9 +46,7 @@ bool PassesUsedUp(const GameContext& ctx) {
 }
 
 std::optional<std::string> StockMark(const GameContext& ctx) {
-    const int family = ctx.rules[rule::kFamily];
-    if (family == kPairingStockFamily || family == kOtherSpecialStockFamily)
-        return Text(kSpecialStockMark);
+    if (TraitsOf(ctx.rules[rule::kFamily]).stockShowsOwnMark) return Text(kSpecialStockMark);
     const bool exhausted =
         (ctx.rules[rule::kGatheringRedeal] > 0 && PassesUsedUp(ctx)) ||
         (ctx.piles.mazzo[kStockIndex].empty() && CardCount(ctx.piles.mazzo[kWasteIndex]) <= 1);
