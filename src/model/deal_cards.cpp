@@ -206,7 +206,7 @@ void TakeBasesFromDeal(GameContext& ctx, DealList& list) {
 
 void ResolveFillBelowFirstBase(GameRules& rules) {
     for (int k = 0; k < kFilaPileCount; ++k)
-        if (rules[rule::kTableauEmpty + k] == kFillBelowFirstBase)
+        if (rules[rule::kTableauEmpty + k] == empty_pile::kBelowFirstBase)
             rules.Set(rule::kTableauEmpty + k, RankBelow(rules[rule::kFoundationBase]));
 }
 

@@ -70,9 +70,9 @@ struct FamilyTraits {
     bool scoresEveryMove = false;         // the score and the done flag follow every move
     bool stockShowsOwnMark = false;       // the stock shows the pairing mark
     bool snapshotKeepsSelection = false;  // undo snapshots keep foundation 1 empty
-    bool buildsOnFaceDown = false;        // cards go onto face-down tops, which a press never turns;
-                                          // a press lifts only a face-up top card, alone
-    bool dealsFromOffTable = false;       // the deal flies in from off the table
+    bool buildsOnFaceDown = false;   // cards go onto face-down tops, which a press never turns;
+                                     // a press lifts only a face-up top card, alone
+    bool dealsFromOffTable = false;  // the deal flies in from off the table
 };
 
 namespace family_detail {
@@ -187,6 +187,135 @@ inline constexpr std::array kFamilyTable{
 };
 
 }  // namespace family_detail
+
+// Empty-pile rules: the base of foundation i (rule kFoundationBase + i) and
+// the fill of tableau pile i (rule kTableauEmpty + i). 1..13 take a card of
+// that rank.
+namespace empty_pile {
+inline constexpr int kAnyCard = -1;
+inline constexpr int kNone = 0;
+inline constexpr int kKing = 13;
+inline constexpr int kBalancedAce = 81;  // an Ace, the colours of the bases kept even
+inline constexpr int kClosed = 82;
+inline constexpr int kClosedToo = 83;
+inline constexpr int kBalancedKing = 84;
+inline constexpr int kBalancedAceToo = 85;
+inline constexpr int kSingleCardOnly = 86;
+inline constexpr int kFromStockOrWaste = 87;
+inline constexpr int kNotFromTableau = 88;
+inline constexpr int kBalancedTwo = 90;
+inline constexpr int kBelowFirstBase = 91;  // a tableau fill resolved at the deal
+inline constexpr int kMatchesStartedBases = 92;
+inline constexpr int kMatchesStartedBasesOrReserve = 93;
+inline constexpr int kReserveThenWaste = 96;
+
+// The codes whose pile is built on an Ace although they name no rank.
+constexpr bool IsAceBaseCode(int code) {
+    return code == kBalancedAce || code == kClosed || code == kClosedToo;
+}
+}  // namespace empty_pile
+
+// Deal codes of a tableau pile (rule kTableauStockDeal + i) or a reserve
+// (rule kReserveStockDeal + i) for deals from the stock.
+namespace stock_deal {
+inline constexpr int kFirstTaking = 1;  // 1 to 8 take a card
+inline constexpr int kLastTaking = 8;
+inline constexpr int kToTableau = 1;          // pile 0: a press deals one card to each pile
+inline constexpr int kToFullTableau = 2;      // pile 0: ... only while no tableau pile is empty
+inline constexpr int kToReserves = 1;         // reserve 0: a press deals one card to each reserve
+inline constexpr int kReservesOrLastRow = 3;  // reserve 0
+inline constexpr int kReservesInTurn = 4;     // reserve 0
+inline constexpr int kReserveFaceDown = 5;    // a reserve takes its card face down
+inline constexpr int kTableauFaceDown = 6;    // a tableau pile takes its card face down
+inline constexpr int kSkipWhileEmpty = 7;
+inline constexpr int kFourRounds = 8;  // pile 0
+}  // namespace stock_deal
+
+// Reserve rules (rule kReserveRule + i); any other value makes a free cell.
+// The rule of reserve 0 at 8 or 9 marks every reserve alike.
+namespace reserve {
+inline constexpr int kClosed = 4;
+inline constexpr int kKingWhileFirstShort = 8;  // a King while reserve 0 holds fewer than 3
+inline constexpr int kCourtCard = 9;
+inline constexpr int kAnyCard = 12;
+inline constexpr int kWhileFirstShort = 13;  // any single card while reserve 0 holds fewer than 5
+inline constexpr int kAsPartnerPile = 81;    // a single card, by building code kPartnerPile
+inline constexpr int kWasteCardOnly = 85;
+inline constexpr int kJack = 88;
+inline constexpr int kQueen = 89;
+inline constexpr int kKing = 90;
+}  // namespace reserve
+
+// Building codes of a foundation (rule kFoundationBuilding + i) or a tableau
+// pile (rule kTableauBuilding + i) that more than the move rules read.
+namespace building {
+inline constexpr int kQueenOpens = 10;
+inline constexpr int kUnlimitedLength = 20;
+inline constexpr int kSuitLedFromTableau =
+    22;  // the discards, beaten by a higher card of their suit
+inline constexpr int kTurningAtThirteen = 29;
+inline constexpr int kSingleCardsOnly = 34;
+inline constexpr int kPartnerPile = 81;  // empty takes anything, started builds by suit
+}  // namespace building
+
+// The codes by the names the game definitions may write for them.
+struct CodeName {
+    std::string_view name;
+    int code;
+};
+
+inline constexpr CodeName kEmptyPileNames[] = {
+    {"AnyCard", empty_pile::kAnyCard},
+    {"None", empty_pile::kNone},
+    {"King", empty_pile::kKing},
+    {"BalancedAce", empty_pile::kBalancedAce},
+    {"Closed", empty_pile::kClosed},
+    {"ClosedToo", empty_pile::kClosedToo},
+    {"BalancedKing", empty_pile::kBalancedKing},
+    {"BalancedAceToo", empty_pile::kBalancedAceToo},
+    {"SingleCardOnly", empty_pile::kSingleCardOnly},
+    {"FromStockOrWaste", empty_pile::kFromStockOrWaste},
+    {"NotFromTableau", empty_pile::kNotFromTableau},
+    {"BalancedTwo", empty_pile::kBalancedTwo},
+    {"BelowFirstBase", empty_pile::kBelowFirstBase},
+    {"MatchesStartedBases", empty_pile::kMatchesStartedBases},
+    {"MatchesStartedBasesOrReserve", empty_pile::kMatchesStartedBasesOrReserve},
+    {"ReserveThenWaste", empty_pile::kReserveThenWaste},
+};
+
+inline constexpr CodeName kStockDealNames[] = {
+    {"ToTableau", stock_deal::kToTableau},
+    {"ToFullTableau", stock_deal::kToFullTableau},
+    {"ToReserves", stock_deal::kToReserves},
+    {"ReservesOrLastRow", stock_deal::kReservesOrLastRow},
+    {"ReservesInTurn", stock_deal::kReservesInTurn},
+    {"ReserveFaceDown", stock_deal::kReserveFaceDown},
+    {"TableauFaceDown", stock_deal::kTableauFaceDown},
+    {"SkipWhileEmpty", stock_deal::kSkipWhileEmpty},
+    {"FourRounds", stock_deal::kFourRounds},
+};
+
+inline constexpr CodeName kReserveNames[] = {
+    {"Closed", reserve::kClosed},
+    {"KingWhileFirstShort", reserve::kKingWhileFirstShort},
+    {"CourtCard", reserve::kCourtCard},
+    {"AnyCard", reserve::kAnyCard},
+    {"WhileFirstShort", reserve::kWhileFirstShort},
+    {"AsPartnerPile", reserve::kAsPartnerPile},
+    {"WasteCardOnly", reserve::kWasteCardOnly},
+    {"Jack", reserve::kJack},
+    {"Queen", reserve::kQueen},
+    {"King", reserve::kKing},
+};
+
+inline constexpr CodeName kBuildingNames[] = {
+    {"QueenOpens", building::kQueenOpens},
+    {"UnlimitedLength", building::kUnlimitedLength},
+    {"SuitLedFromTableau", building::kSuitLedFromTableau},
+    {"TurningAtThirteen", building::kTurningAtThirteen},
+    {"SingleCardsOnly", building::kSingleCardsOnly},
+    {"PartnerPile", building::kPartnerPile},
+};
 
 // The family of a rule value; any value, named or not, is a family.
 constexpr Family FamilyOf(int code) {

@@ -16,28 +16,15 @@ namespace vis {
 
 namespace {
 
-// Fill codes of an empty tableau pile.
-constexpr int kFillAnyCard = -1;
-constexpr int kFillNone = 0;
-// The foundation code of discards beaten by a higher card of their suit.
-constexpr int kDiscardBelowHigherOfSuit = 22;
 // The gap-filling code that fills empty tableau piles from the reserve.
 constexpr int kFillFromReserve = 1;
 // The start code that puts the foundation's Ace on it.
 constexpr int kAceStartsFoundation = 1;
-// Deal codes of a tableau pile for deals from the stock: 1 to 8 take a
-// card; 2 as the press action waits for every gap to be filled.
-constexpr int kFirstStockDeal = 1;
-constexpr int kLastStockDeal = 8;
-constexpr int kDealOnlyWithoutGaps = 2;
 // Deal arrangements that lay the cards out in one line.
 constexpr int kLineDealFromKings = 2;
 constexpr int kLineDealFromQueens = 4;
 // Gathering redeals that put the gathered cards back on the tableau.
 constexpr std::array kRedealsToTableau = {1, 2, 3, 6};
-// Foundation bases that take no card.
-constexpr int kFirstClosedBase = 81;
-constexpr int kLastClosedBase = 83;
 
 class Rules {
 public:
@@ -183,8 +170,8 @@ std::string BaseText(int base) {
 }
 
 std::string FillText(int fill, bool runsMove) {
-    if (fill == kFillAnyCard) return runsMove ? "any card or sequence" : "any card";
-    if (fill == deal_code::kFillBelowFirstBase)
+    if (fill == empty_pile::kAnyCard) return runsMove ? "any card or sequence" : "any card";
+    if (fill == empty_pile::kBelowFirstBase)
         return "a card one rank below the foundations' first card (a King when they start from "
                "the Ace)";
     if (fill >= 1 && fill <= 13) return "a " + RankName(fill) + " only";
@@ -356,7 +343,7 @@ void DescribeFoundations(std::string& html, const Rules& r) {
             const int code = r[rule::kFoundationBuilding + i];
             if (code == 4)
                 return std::string("only a complete sequence from King down to Ace is put");
-            if (code == kDiscardBelowHigherOfSuit)
+            if (code == building::kSuitLedFromTableau)
                 return std::string(
                     "a top card other than an Ace is discarded when a higher card of its suit, or "
                     "the Ace of its suit, tops another tableau pile");
@@ -429,7 +416,7 @@ std::string TableauEndsText(const Rules& r, int i) {
     const std::string turn = down ? ", a King on an Ace" : ", an Ace on a King";
     if (wraps) return turn;
     if (base == -1) return turn;
-    if (base >= kFirstClosedBase && base <= kLastClosedBase) return {};
+    if (empty_pile::IsAceBaseCode(base)) return {};
     if (base == 1 || base == 13) {
         // The end rank of the foundations: only the turn at the other end.
         const bool turnBlocked = down ? base == 1 : base == 13;
@@ -464,7 +451,7 @@ void DescribeTableau(std::string& html, const Rules& r) {
         html, count, "tableau pile",
         [&](int i) {
             const int fill = r[rule::kTableauEmpty + i];
-            return fill == kFillNone ? std::string() : FillText(fill, runsMove);
+            return fill == empty_pile::kNone ? std::string() : FillText(fill, runsMove);
         },
         [](const PileSubject& subject, const std::string& phrase) {
             if (phrase.empty())
@@ -512,7 +499,7 @@ void DescribeStock(std::string& html, const Rules& r) {
     int receiving = 0;
     for (int i = 0; i < count; ++i) {
         const int code = r[rule::kTableauStockDeal + i];
-        if (code >= kFirstStockDeal && code <= kLastStockDeal) ++receiving;
+        if (code >= stock_deal::kFirstTaking && code <= stock_deal::kLastTaking) ++receiving;
     }
     const bool dealsCards = r[rule::kStockCards] > 0;
     if (dealsCards && receiving > 0) {
@@ -521,7 +508,8 @@ void DescribeStock(std::string& html, const Rules& r) {
         const int action = r[rule::kTableauStockDeal] != 0
                                ? r[rule::kTableauStockDeal]
                                : r[rule::kTableauStockDeal + std::max(0, count - 1)];
-        if (action == kDealOnlyWithoutGaps) html += ", and only when no tableau pile is empty";
+        if (action == stock_deal::kToFullTableau)
+            html += ", and only when no tableau pile is empty";
         html += ".</li>\n";
     } else if (dealsCards && r[rule::kHasWaste] != 0) {
         html += "<li>Each press on the stock turns " +
