@@ -27,7 +27,8 @@ bool OnlyGaps(std::string_view pile) {
 }
 
 bool StandardComplete(const GameContext& ctx) {
-    const bool gapGame = ctx.rules[rule::kFamily] == 4;
+    // The pyramid's removed cards leave "000" gaps behind.
+    const bool gapGame = FamilyOf(ctx.rules[rule::kFamily]) == Family::kPyramid;
     if (!ctx.piles.mazzo[kStockIndex].empty() || !ctx.piles.mazzo[kWasteIndex].empty())
         return false;
     for (const auto& reserve : ctx.piles.appogg)
