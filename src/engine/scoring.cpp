@@ -14,7 +14,6 @@ namespace vis {
 namespace {
 
 constexpr int kPointsPerCard = 5;
-constexpr int kMemoryDeck = 52;
 
 const std::string& Tableau(const GameContext& ctx, int i) {
     return ctx.piles.fila[static_cast<std::size_t>(i)];
@@ -180,14 +179,14 @@ int ComputeScore(const GameContext& ctx) {
                     break;
                 ++run;
             }
-            return 15 * run - kMemoryDeck - attempts;
+            return 15 * run - kMemoryScoreDeck - attempts;
         }
         case Family::kMemoryPairs:
-            return -kMemoryDeck - 2 * attempts + 10 * (DiscardCount(ctx) / 2);
+            return -kMemoryScoreDeck - 2 * attempts + 10 * (DiscardCount(ctx) / 2);
         case Family::kMemoryForgetMeNot:
             return MatchedPairsScore(ctx);
         case Family::kMemoryConcentration:
-            return -kMemoryDeck - attempts + 7 * (DiscardCount(ctx) / 2);
+            return -kMemoryScoreDeck - attempts + 7 * (DiscardCount(ctx) / 2);
         case Family::kClock:
             return ClockScore(ctx);
         case Family::kEmptyFoundations:

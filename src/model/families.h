@@ -1,6 +1,7 @@
 // The game families (rule kFamily) by name, with what each family changes,
-// in one table read by the engine, the painter, the rules pages and the
-// games compiler. A family not named here plays as a standard game.
+// and the named empty-pile, stock-deal, reserve and building codes: one
+// table read by the engine, the painter, the rules pages and the games
+// compiler. A family not named here plays as a standard game.
 #pragma once
 
 #include <array>
@@ -316,6 +317,9 @@ inline constexpr CodeName kBuildingNames[] = {
     {"SingleCardsOnly", building::kSingleCardsOnly},
     {"PartnerPile", building::kPartnerPile},
 };
+
+// The memory games score from minus one deck of 52, whatever they deal.
+inline constexpr int kMemoryScoreDeck = 52;
 
 // The family of a rule value; any value, named or not, is a family.
 constexpr Family FamilyOf(int code) {

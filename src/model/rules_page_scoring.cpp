@@ -10,9 +10,6 @@ namespace vis {
 
 namespace {
 
-// The decks of the memory games are counted as one deck of 52.
-constexpr int kMemoryDeck = 52;
-
 std::string Points(int n) {
     return std::to_string(n) + (n == 1 || n == -1 ? " point" : " points");
 }
@@ -35,7 +32,7 @@ std::string StandardScoring(int family, const std::function<int(int)>& r) {
 
 std::string FamilyScoring(int family, const std::function<int(int)>& r) {
     const std::string minusDeck = std::to_string(-r(rule::kDeckSize));
-    const std::string memoryStart = std::to_string(-kMemoryDeck);
+    const std::string memoryStart = std::to_string(-kMemoryScoreDeck);
     switch (FamilyOf(family)) {
         case Family::kPokerGrid:
             return "Each row and each column of the grid that holds five cards scores as a poker "
