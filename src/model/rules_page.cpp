@@ -20,9 +20,6 @@ namespace {
 constexpr int kFillFromReserve = 1;
 // The start code that puts the foundation's Ace on it.
 constexpr int kAceStartsFoundation = 1;
-// Deal arrangements that lay the cards out in one line.
-constexpr int kLineDealFromKings = 2;
-constexpr int kLineDealFromQueens = 4;
 // Gathering redeals that put the gathered cards back on the tableau.
 constexpr std::array kRedealsToTableau = {1, 2, 3, 6};
 
@@ -285,7 +282,7 @@ std::string FoundationStartText(const Rules& r) {
 // The deals that lay the cards out in one line, a new pile opening at each
 // card of the rank that starts a pile.
 std::string LineDealText(int arrangement) {
-    const std::string opener = arrangement == kLineDealFromKings ? "King" : "Queen";
+    const std::string opener = arrangement == deal_code::kRowsFromKings ? "King" : "Queen";
     return "<li>The cards are dealt face up in one line: the first " + opener +
            " starts tableau pile 1 and every further " + opener +
            " starts the next pile. Cards that can go to the foundations at once are played "
@@ -296,7 +293,8 @@ void DescribeDeal(std::string& html, const Rules& r) {
     html += "<h2>The deal</h2>\n<ul>\n";
     html += "<li>The game is played with " + DeckText(r) + ".</li>\n";
     const int arrangement = r[rule::kDealArrangement];
-    const bool lineDeal = arrangement == kLineDealFromKings || arrangement == kLineDealFromQueens;
+    const bool lineDeal =
+        arrangement == deal_code::kRowsFromKings || arrangement == deal_code::kRowsFromQueens;
     if (!lineDeal)
         DescribePiles(
             html, r[rule::kTableauCount], "tableau pile",
