@@ -9,6 +9,7 @@
 #include "engine/joker_foundations.h"
 #include "engine/rank_relations.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 
 namespace vis {
@@ -468,7 +469,7 @@ bool PartnerOpensFoundation(const BuildSituation& s, int partnerRank) {
     return false;
 }
 bool CourtCardsOpenFoundations(const BuildSituation& s) {
-    if (s.Rule(rule::kFamily) != 30) return false;
+    if (FamilyOf(s.Rule(rule::kFamily)) != Family::kCompanions) return false;
     if (RankIs(s, kAce) || RankIs(s, kQueen)) return false;
     if (RankIs(s, kJack) || RankIs(s, kKing)) {
         if (!s.TargetEmpty() || !RankIsBase(s)) return false;

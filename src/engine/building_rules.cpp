@@ -3,15 +3,12 @@
 #include "engine/foundation_tests.h"
 #include "engine/rank_relations.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 
 namespace vis {
 
 namespace {
-
-constexpr int kBaseAceOpenOnly = 81;
-constexpr int kBaseAceClosed = 82;
-constexpr int kBaseAceClosedToo = 83;
 
 // With restriction 3 the waste card goes to the pile after the largest one.
 int NextPileInTurn(const GameContext& ctx) {
@@ -105,8 +102,7 @@ bool DownAllowed(const BuildSituation& s) {
         return IsOneDown(top, card);
     }
     if (TableauWrapValue(s) == 2) return TurnsAtEnd(top, card) || IsOneDown(top, card);
-    const bool aceBase =
-        base == kBaseAceOpenOnly || base == kBaseAceClosed || base == kBaseAceClosedToo;
+    const bool aceBase = empty_pile::IsAceBaseCode(base);
     if (!s.Query().wraps && (top == base || (top == kAce && aceBase))) return false;
     if (top == kAce) return card == kKing;
     return IsOneDown(top, card);
@@ -151,27 +147,27 @@ bool EmptyPileAccepts(const BuildSituation& s) {
     const int rule = s.Query().emptyRule;
     if (rule >= kAce && rule <= kKing) return s.CardRank() == rule || s.Query().baseRank == -1;
     switch (rule) {
-        case -1:
+        case empty_pile::kAnyCard:
             return true;
-        case 81:
-        case 85:
+        case empty_pile::kBalancedAce:
+        case empty_pile::kBalancedAceToo:
             return OpensBalancedBase(s, kAce);
-        case 84:
+        case empty_pile::kBalancedKing:
             return OpensBalancedBase(s, kKing);
-        case 90:
+        case empty_pile::kBalancedTwo:
             return OpensBalancedBase(s, kTwo);
-        case 86:
+        case empty_pile::kSingleCardOnly:
             return s.SingleCardMove();
-        case 87:
+        case empty_pile::kFromStockOrWaste:
             return s.FromStockOrWaste();
-        case 88:
+        case empty_pile::kNotFromTableau:
             return !s.FromTableau();
-        case 92:
+        case empty_pile::kMatchesStartedBases:
             return MatchesStartedBases(ctx, s.CardRank());
-        case 93:
+        case empty_pile::kMatchesStartedBasesOrReserve:
             return AnyFoundationStarted(ctx) ? MatchesStartedBases(ctx, s.CardRank())
                                              : s.FromReserve();
-        case 96:
+        case empty_pile::kReserveThenWaste:
             if (s.FromTableau()) return false;
             return AnyReserveHoldsCards(ctx) ? s.FromReserve() : s.Card() == s.WasteCard();
         default:

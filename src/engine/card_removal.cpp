@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/families.h"
 #include "model/rule_index.h"
 
 namespace vis {
@@ -27,10 +28,6 @@ constexpr std::array<SearchStep, 6> kSearchOrder = {{
     {PileList::Appogg, 0, kAppoggPileCount, OriginKind::kReserve},
 }};
 
-bool IsMemoryFamily(int family) {
-    return family == 36 || family == 37 || family == 39;
-}
-
 }  // namespace
 
 CardOrigin FindOrigin(const PileLists& piles, CardNumber card) {
@@ -48,7 +45,7 @@ CardOrigin FindOrigin(const PileLists& piles, CardNumber card) {
 bool KeepsGaps(const GameContext& ctx, PileRef pile) {
     if (pile.list != PileList::Fila) return false;
     return ctx.rules[rule::kTableauFan] == kSideBySideFan ||
-           IsMemoryFamily(ctx.rules[rule::kFamily]);
+           TraitsOf(ctx.rules[rule::kFamily]).turnsCardsInPairs;
 }
 
 std::vector<CardNumber> TakeOutCards(GameContext& ctx, const CardOrigin& origin, bool run) {

@@ -2,6 +2,7 @@
 
 #include "engine/game_clock.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/new_game.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
@@ -12,10 +13,6 @@ namespace vis {
 namespace {
 
 constexpr int kPauseBeforeWinMs = 200;
-
-bool IsMemoryFamily(int family) {
-    return family >= 36 && family <= 39;
-}
 
 // Matches and misses of the memory games for their end dialog.
 void ShowMemorySummary(GameContext& ctx, bool won) {
@@ -44,7 +41,7 @@ bool EndGame(GameContext& ctx) {
     ctx.ui.SetCommandEnabled(UiCommand::kQuitGame, false);
     DiscardBookmark(ctx);
 
-    if (IsMemoryFamily(ctx.rules[rule::kFamily])) ShowMemorySummary(ctx, won);
+    if (TraitsOf(ctx.rules[rule::kFamily]).memoryGame) ShowMemorySummary(ctx, won);
     if (ctx.recorder) ctx.recorder->RecordFinishedGame(ctx, won, seconds, end);
     // Recorded: a held file it was resumed from must not bring it back.
     ReleaseResumedHeldGame(ctx);

@@ -9,18 +9,13 @@
 #include "engine/move_execution.h"
 #include "engine/scoring.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "records/move_log.h"
 
 namespace vis {
 
 namespace {
-
-constexpr int kFourOfAKindFamily = 29;
-constexpr int kCompanionFamily = 30;
-constexpr int kMemoryFamily = 38;
-constexpr int kClockFamily = 40;
-constexpr int kLabelledPilesFamily = 42;
 
 constexpr int kRowOfTenBuilding = 69;
 constexpr int kJumpBuilding = 71;
@@ -213,26 +208,26 @@ void AfterTableauMove(GameContext& ctx, PlayHooks& hooks, const CardOrigin& orig
     if (origin.kind == OriginKind::kTableau) RemoveCompleteSequence(ctx, hooks, origin.pile.index);
     RemoveCompleteSequence(ctx, hooks, target);
 
-    const int family = ctx.rules[rule::kFamily];
-    if (family == kFourOfAKindFamily) DiscardFourOfAKind(ctx, hooks, target);
+    const Family family = FamilyOf(ctx.rules[rule::kFamily]);
+    if (family == Family::kFourOfAKind) DiscardFourOfAKind(ctx, hooks, target);
     if (Building(ctx, target) == kRowOfTenBuilding && Building(ctx, 0) == kRowOfTenBuilding)
         ClearRowOfTen(ctx, hooks);
     if (jumpedCell >= 0) RemoveJumpedCard(ctx, jumpedCell);
-    if (family == kMemoryFamily && FirstTenHoldCards(ctx)) hooks.FinishMemoryGame(ctx);
-    if (family == kClockFamily) FinishClockMove(ctx, target);
-    if (family == kLabelledPilesFamily) {
+    if (family == Family::kMemoryForgetMeNot && FirstTenHoldCards(ctx)) hooks.FinishMemoryGame(ctx);
+    if (family == Family::kClock) FinishClockMove(ctx, target);
+    if (family == Family::kLabelledPiles) {
         LabelPiles(ctx);
         UpdateScore(ctx);
         SetDoneFlag(ctx);
     }
-    if (family == 43 || family == 44) {
+    if (TraitsOf(family).scoresEveryMove) {
         UpdateScore(ctx);
         SetDoneFlag(ctx);
     }
 }
 
 void SendCompanionHome(GameContext& ctx, PlayHooks& hooks, CardNumber card, int foundation) {
-    if (ctx.rules[rule::kFamily] != kCompanionFamily) return;
+    if (FamilyOf(ctx.rules[rule::kFamily]) != Family::kCompanions) return;
     const int rank = CompanionRank(RankOf(card));
     const int home = foundation - 3;
     if (rank == 0 || home < 0) return;

@@ -6,6 +6,7 @@
 #include "engine/scoring.h"
 #include "engine/stock.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 
 namespace vis {
@@ -26,7 +27,8 @@ bool OnlyGaps(std::string_view pile) {
 }
 
 bool StandardComplete(const GameContext& ctx) {
-    const bool gapGame = ctx.rules[rule::kFamily] == 4;
+    // The pyramid's removed cards leave "000" gaps behind.
+    const bool gapGame = FamilyOf(ctx.rules[rule::kFamily]) == Family::kPyramid;
     if (!ctx.piles.mazzo[kStockIndex].empty() || !ctx.piles.mazzo[kWasteIndex].empty())
         return false;
     for (const auto& reserve : ctx.piles.appogg)
@@ -54,47 +56,47 @@ bool RisesFromTwo(std::string_view pile) {
 bool IsGameComplete(const GameContext& ctx) {
     const bool stockEmpty = ctx.piles.mazzo[kStockIndex].empty();
     const int target = ctx.rules[rule::kWinningScore];
-    switch (ctx.rules[rule::kFamily]) {
-        case 9:
+    switch (FamilyOf(ctx.rules[rule::kFamily])) {
+        case Family::kPokerGrid:
             return EveryTableauPile(ctx, [](std::string_view p) { return CardCount(p) > 0; });
-        case 21:
-        case 22:
+        case Family::kBetweenSameSuits:
+        case Family::kQueenAndKing:
             return stockEmpty && ctx.piles.fila[0].size() <= 12;
-        case 27:
+        case Family::kOneCardPerPile:
             return EveryTableauPile(ctx, [](std::string_view p) { return CardCount(p) == 1; });
-        case 31:
+        case Family::kAcesAlone:
             return stockEmpty && EveryTableauPile(ctx, [](std::string_view p) {
                        return CardCount(p) == 1 && CardAt(p, 0) > 0 && RankOf(CardAt(p, 0)) == 1;
                    });
-        case 32:
+        case Family::kGaps:
             return EveryTableauPile(ctx, RisesFromTwo) && TopCard(ctx.piles.fila[0]) == 0 &&
                    !ctx.piles.fila[0].empty();
-        case 34:
-        case 35:
-        case 36:
-        case 37:
-        case 39:
-        case 40:
-        case 42:
-        case 47:
+        case Family::kOrderedBottoms:
+        case Family::kDiscardCount:
+        case Family::kMemoryAceToKing:
+        case Family::kMemoryPairs:
+        case Family::kMemoryConcentration:
+        case Family::kClock:
+        case Family::kLabelledPiles:
+        case Family::kDiscardAll:
             return ctx.state.GetInt(field::kScore) >= target;
-        case 41:
+        case Family::kEmptyFoundations:
             for (int i = 1; i < kDestPileCount; ++i)
                 if (!ctx.piles.dest[static_cast<std::size_t>(i)].empty()) return false;
             return true;
-        case 43:
+        case Family::kNineDown:
             for (int i = 0; i < UsedTableauPiles(ctx); ++i)
                 if (ReadsNineDownToOne(ctx.piles.fila[static_cast<std::size_t>(i)])) return true;
             return false;
-        case 44:
+        case Family::kTopCardsSum:
             return TopCardsSum(ctx) == kTopCardsTarget;
-        case 45: {
+        case Family::kSuitInLine: {
             int held = 0;
             for (int i = 0; i < UsedTableauPiles(ctx); ++i)
                 held += ctx.piles.fila[static_cast<std::size_t>(i)].empty() ? 0 : 1;
             return held == 4;
         }
-        case 46:
+        case Family::kGapsOffTable:
             return ComputeScore(ctx) >= target;
         default:
             return StandardComplete(ctx);
@@ -102,7 +104,8 @@ bool IsGameComplete(const GameContext& ctx) {
 }
 
 bool IsDiscardGameOver(const GameContext& ctx) {
-    if (!IsDiscardFamily(ctx.rules[rule::kFamily]) || IsGameComplete(ctx) || StockPressActs(ctx))
+    if (!TraitsOf(ctx.rules[rule::kFamily]).discardsByRank || IsGameComplete(ctx) ||
+        StockPressActs(ctx))
         return false;
     for (int i = 0; i < UsedTableauPiles(ctx); ++i) {
         const CardNumber top = TopCard(ctx.piles.fila[static_cast<std::size_t>(i)]);

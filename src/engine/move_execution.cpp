@@ -10,6 +10,7 @@
 #include "engine/scoring.h"
 #include "engine/stock.h"
 #include "engine/stock_deals.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
 #include "model/text.h"
@@ -23,17 +24,10 @@ constexpr std::string_view kAutoplayFoundation = "Dest_Autoplay";
 constexpr std::string_view kFoundationWord = "Dest";
 constexpr std::string_view kStockOperationPrefix = "Mazzo";
 constexpr int kStockGroupLines = 3;
-constexpr int kPokerGridFamily = 9;
-constexpr int kEddyFamily = 12;
 constexpr int kFillDone = 2;
 // Foundation building codes whose jokers stand in for real cards.
 constexpr int kJokerFoundation = 72;
 constexpr int kJokerFoundationOpenedByJoker = 75;
-
-// Families whose completion is judged again once the whole move is done.
-bool JudgesCompletionAfterFollowUps(int family) {
-    return family == 31 || family == 34 || family == 35;
-}
 
 enum class TargetKind {
     kNothing,
@@ -153,7 +147,7 @@ MoveOutcome MoveCards(GameContext& ctx, PlayHooks& hooks, CardNumber card, const
             PlaySoundEvent(ctx.ui, ctx.state, "Tableau", field::kSoundsTableau);
             break;
         case TargetKind::kDiscard:
-            if (ctx.rules[rule::kFamily] == kEddyFamily)
+            if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kEddy)
                 PlaySoundEvent(ctx.ui, ctx.state, "Eddy", field::kSoundsFoundation);
             break;
         default:
@@ -219,7 +213,7 @@ bool ExecuteMove(GameContext& ctx, PlayHooks& hooks, int cardOrCount, std::strin
 
     if (!stockWasSpent && StockSpent(ctx)) ctx.ui.RepaintStockSpot();
     if (outcome.moved) {
-        if (ctx.rules[rule::kFamily] == kPokerGridFamily)
+        if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kPokerGrid)
             hooks.ScorePokerGrid(ctx, cardOrCount);
         else
             UpdateScore(ctx);
@@ -236,7 +230,7 @@ bool ExecuteMove(GameContext& ctx, PlayHooks& hooks, int cardOrCount, std::strin
     if (outcome.moved) RaiseTableExtent(ctx, options);
     if (outcome.moved && parsed.kind == TargetKind::kFoundation)
         SendCompanionHome(ctx, hooks, cardOrCount, parsed.pile.index);
-    if (JudgesCompletionAfterFollowUps(ctx.rules[rule::kFamily]))
+    if (TraitsOf(ctx.rules[rule::kFamily]).judgesCompletionLate)
         ctx.flags[Flag::kGameWon] = IsGameComplete(ctx);
     return outcome.moved;
 }

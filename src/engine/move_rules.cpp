@@ -5,6 +5,7 @@
 #include "engine/rank_relations.h"
 #include "engine/run_rules.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "records/move_log.h"
 
@@ -12,15 +13,8 @@ namespace vis {
 
 namespace {
 
-constexpr int kFamilyDropGate = 23;
-constexpr int kFamilyFaceDownBuilds = 40;
 constexpr int kDropsPerGateOpening = 20;
 
-constexpr int kCodeQueenOpens = 10;
-constexpr int kCodeUnlimitedLength = 20;
-constexpr int kCodeTurningAtThirteen = 29;
-constexpr int kCodeSuitLedFromTableau = 22;
-constexpr int kCodeSingleCardsOnly = 34;
 constexpr int kMostCardsUnderCode20 = 52;
 
 bool IsSingleCardMove(const GameContext& ctx) {
@@ -30,7 +24,7 @@ bool IsSingleCardMove(const GameContext& ctx) {
 // In the drop-gate family, tableau cards go home only while the waste is
 // empty or the drops onto the tableau have just reached a multiple of 20.
 bool DropGateOpen(const GameContext& ctx, CardNumber card) {
-    if (ctx.rules[rule::kFamily] != kFamilyDropGate) return true;
+    if (FamilyOf(ctx.rules[rule::kFamily]) != Family::kCountedDrops) return true;
     if (!IsTableauLocation(CardLocation(ctx, card))) return true;
     if (ctx.piles.mazzo[kWasteIndex].empty()) return true;
     return CountLogEvents(ctx.history.undo.log, kEventTableauDrop) % kDropsPerGateOpening == 0;
@@ -67,12 +61,13 @@ bool CanPlayToFoundation(const GameContext& ctx, CardNumber card, int index) {
     if (!IsSingleCardMove(ctx)) return false;
     const std::string& pile = ctx.piles.dest[static_cast<std::size_t>(index)];
     const int code = ctx.rules[rule::kFoundationBuilding + index];
-    if (code == kCodeQueenOpens) return RankOf(card) == kQueen && pile.empty();
-    if (code == kCodeSuitLedFromTableau) return SuitLedFromTableau(ctx, card);
+    if (code == building::kQueenOpens) return RankOf(card) == kQueen && pile.empty();
+    if (code == building::kSuitLedFromTableau) return SuitLedFromTableau(ctx, card);
     const int cards = CardCount(pile);
-    const bool lengthFree = code == kCodeUnlimitedLength || code == kCodeTurningAtThirteen;
+    const bool lengthFree =
+        code == building::kUnlimitedLength || code == building::kTurningAtThirteen;
     if (!lengthFree && cards >= ctx.rules[rule::kFoundationMaxCards]) return false;
-    if (code == kCodeUnlimitedLength && cards >= kMostCardsUnderCode20) return false;
+    if (code == building::kUnlimitedLength && cards >= kMostCardsUnderCode20) return false;
     const int base = ctx.rules[rule::kFoundationBase + index];
     return CanBuildOn(ctx, {
                                .top = TopCardOrAbsent(pile),
@@ -92,7 +87,7 @@ bool CanPlayToTableau(GameContext& ctx, CardNumber card, int index) {
     if (index < 0 || index >= kFilaPileCount) return false;
     const std::string& pile = ctx.piles.fila[static_cast<std::size_t>(index)];
     const CardNumber top = TopCardOrAbsent(pile);
-    if (top >= 1 && !ctx.deck.IsFaceUp(top) && ctx.rules[rule::kFamily] != kFamilyFaceDownBuilds)
+    if (top >= 1 && !ctx.deck.IsFaceUp(top) && !TraitsOf(ctx.rules[rule::kFamily]).buildsOnFaceDown)
         return false;
     const int mostCards = ctx.rules[rule::kTableauMaxCards];
     if (mostCards != -1 && CardCount(pile) >= mostCards) return false;
@@ -112,7 +107,7 @@ bool CanPlayToTableau(GameContext& ctx, CardNumber card, int index) {
                         });
     if (!accepted) return false;
     const bool single = IsSingleCardMove(ctx);
-    if (code == kCodeSingleCardsOnly && !pile.empty() && !single) return false;
+    if (code == building::kSingleCardsOnly && !pile.empty() && !single) return false;
     if (!single) {
         if (ctx.rules[rule::kRunCheck] != 0 && !RunFollowsRules(ctx, card, index)) return false;
         if (ctx.rules[rule::kMoveUnitLimit] == -5 && pile.empty() &&
@@ -131,32 +126,32 @@ bool CanPlayToReserve(const GameContext& ctx, CardNumber card, int index) {
     // Rules 8 and 13 cap the first reserve, whichever reserve receives.
     const int cardsInFirst = CardCount(ctx.piles.appogg[0]);
     switch (ctx.rules[rule::kReserveRule + index]) {
-        case 4:
+        case reserve::kClosed:
             return false;
-        case 8:
+        case reserve::kKingWhileFirstShort:
             return single && RankOf(card) == kKing && cardsInFirst < 3;
-        case 12:
+        case reserve::kAnyCard:
             return true;
-        case 13:
+        case reserve::kWhileFirstShort:
             return single && cardsInFirst < 5;
-        case 85:
+        case reserve::kWasteCardOnly:
             return card == TopCardOrAbsent(ctx.piles.mazzo[kWasteIndex]);
-        case 88:
+        case reserve::kJack:
             return singleIntoEmpty && RankOf(card) == kJack;
-        case 89:
+        case reserve::kQueen:
             return singleIntoEmpty && RankOf(card) == kQueen;
-        case 90:
+        case reserve::kKing:
             return singleIntoEmpty && RankOf(card) == kKing;
-        case 9:
+        case reserve::kCourtCard:
             return singleIntoEmpty && IsCourtCard(card);
-        case 81:
+        case reserve::kAsPartnerPile:
             return singleIntoEmpty && CanBuildOn(ctx, {
                                                           .top = -1,
                                                           .card = card,
-                                                          .emptyRule = -1,
+                                                          .emptyRule = empty_pile::kAnyCard,
                                                           .baseRank = -1,
                                                           .direction = 0,
-                                                          .buildingCode = 81,
+                                                          .buildingCode = building::kPartnerPile,
                                                           .toFoundation = false,
                                                           .wraps = false,
                                                           .index = index,

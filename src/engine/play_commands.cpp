@@ -12,6 +12,7 @@
 #include "engine/scoring.h"
 #include "engine/stock.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/text.h"
 #include "records/move_log.h"
 
@@ -152,7 +153,7 @@ bool Move(GameContext& ctx, PlayHooks& hooks, CardNumber card, std::string_view 
     if (origin.kind == OriginKind::kNone || origin.kind == OriginKind::kStock ||
         !OnTable(ctx, origin.pile) || !ctx.deck.IsFaceUp(card))
         return false;
-    if (IsDiscardFamily(ctx.rules[rule::kFamily]) && origin.kind == OriginKind::kTableau)
+    if (TraitsOf(ctx.rules[rule::kFamily]).discardsByRank && origin.kind == OriginKind::kTableau)
         return word == kDiscardKey && Discard(ctx, hooks, card);
     const std::vector<DropCandidate> targets = TargetsNamed(ctx, word, origin.pile);
     if (targets.empty()) return false;
@@ -237,7 +238,7 @@ std::vector<PileRef> PilesOnTable(const GameContext& ctx) {
 }
 
 void AddMoves(GameContext& ctx, PlayHooks& hooks, std::vector<PlayCommand>& out) {
-    const bool discards = IsDiscardFamily(ctx.rules[rule::kFamily]);
+    const bool discards = TraitsOf(ctx.rules[rule::kFamily]).discardsByRank;
     for (const PileRef pile : PilesOnTable(ctx)) {
         for (const CardNumber card : PressableCards(ctx, pile)) {
             if (discards && pile.list == PileList::Fila) {

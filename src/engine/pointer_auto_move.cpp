@@ -9,6 +9,7 @@
 #include "engine/pointer_lift.h"
 #include "engine/run_rules.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 
 namespace vis {
@@ -19,15 +20,14 @@ constexpr int kAnyReserveCardLeaves = -11;
 constexpr int kFoundationCardLeaves = 1;
 constexpr int kFoundationCardLeavesAboveBase = 2;
 // Foundations whose first card's rank the player chooses.
-constexpr int kBaseChosenByPlayer = 92;
-constexpr int kBaseChosenFromReserve = 93;
-
 bool FoundationsWaitForFirstRank(const GameContext& ctx) {
     const int used = std::clamp<int>(ctx.rules[rule::kFoundationCount], 0, kDestPileCount);
     if (used == 0) return false;
     for (int i = 0; i < used; ++i) {
         const int base = ctx.rules[rule::kFoundationBase + i];
-        if (base != kBaseChosenByPlayer && base != kBaseChosenFromReserve) return false;
+        if (base != empty_pile::kMatchesStartedBases &&
+            base != empty_pile::kMatchesStartedBasesOrReserve)
+            return false;
         if (!ctx.piles.dest[static_cast<std::size_t>(i)].empty()) return false;
     }
     return true;

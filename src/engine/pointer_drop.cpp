@@ -10,6 +10,7 @@
 #include "engine/pointer_lift.h"
 #include "engine/rank_relations.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "records/move_log.h"
 #include "view/geometry/card_position.h"
@@ -23,10 +24,6 @@ constexpr int kMostCandidates = 4;
 constexpr int kProbeStep = 50;
 constexpr int kWasteNeverTarget = 4;
 constexpr int kWasteBuildsBySuit = 2;
-constexpr int kCountedDropsFamily = 23;
-constexpr int kCardRowFamily = 19;
-constexpr int kGapFamily = 32;
-constexpr int kGapFamilyTwo = 46;
 
 bool Between(int value, int low, int high) {
     return value >= low && value <= high;
@@ -49,9 +46,8 @@ PileRef PileOf(const DropCandidate& candidate) {
 // Layouts in which every tableau card is a target of its own.
 bool EveryTableauCardIsATarget(const GameContext& ctx) {
     const int fanType = ctx.rules[rule::kTableauFan];
-    const int family = ctx.rules[rule::kFamily];
-    return fanType == fan::kRowOfCells || fanType == fan::kCardRow || family == kGapFamily ||
-           family == kGapFamilyTwo;
+    return fanType == fan::kRowOfCells || fanType == fan::kCardRow ||
+           TraitsOf(ctx.rules[rule::kFamily]).gapGame;
 }
 
 int UsedFoundationPiles(const GameContext& ctx) {
@@ -214,7 +210,8 @@ bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCa
     if (!moved) return false;
     ctx.ui.EndDrag();
     pointer.lifted = false;
-    if (ctx.rules[rule::kFamily] == kCountedDropsFamily && candidate.kind == DropKind::kTableau)
+    if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kCountedDrops &&
+        candidate.kind == DropKind::kTableau)
         MarkStepEvent(ctx, kEventTableauDrop);
     hooks.ShowDropCounter(ctx);
     return true;
@@ -222,7 +219,7 @@ bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCa
 
 bool DropOnBestTarget(GameContext& ctx, PlayHooks& hooks, CardNumber card, const Rect& block) {
     const std::vector<DropCandidate> candidates = RankDropCandidates(ctx, card, block);
-    if (ctx.rules[rule::kFamily] == kCardRowFamily)
+    if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kCardRow)
         return DropInCardRow(ctx, hooks, card, candidates);
     for (const DropCandidate& candidate : candidates)
         if (TryDropOn(ctx, hooks, card, candidate, block, false)) return true;

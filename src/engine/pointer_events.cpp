@@ -14,6 +14,7 @@
 #include "engine/rank_relations.h"
 #include "engine/run_rules.h"
 #include "engine/stock.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "view/geometry/card_position.h"
 #include "view/geometry/hit_test.h"
@@ -30,28 +31,9 @@ constexpr int kFoundationCardLiftsAboveBase = 2;
 constexpr int kFoundationJokerLifts = 3;
 constexpr int kAnyReserveCardLifts = -11;
 constexpr int kWasteLocked = 2;
-constexpr int kFaceDownBuildFamily = 40;
 
-// The discard families that also pair a King with an Ace.
-bool DiscardWraps(int family) {
-    return family == 12 || family == 15;
-}
-bool IsMemoryFamily(int family) {
-    return family == 36 || family == 37 || family == 39;
-}
-bool SelectsOnTableau(int family) {
-    return family == 3 || family == 4 || family == 33;
-}
-bool IsGapFamily(int family) {
-    return family == 32 || family == 46;
-}
-// Families whose right press is their own, not a right-click move.
-bool KeepsRightPress(int family) {
-    return IsGapFamily(family) || family == 33;
-}
-
-int Family(const GameContext& ctx) {
-    return ctx.rules[rule::kFamily];
+const FamilyTraits& Traits(const GameContext& ctx) {
+    return TraitsOf(ctx.rules[rule::kFamily]);
 }
 
 int PointerShape(const GameContext& ctx) {
@@ -137,14 +119,14 @@ void PressDiscardGameTableau(GameContext& ctx, PlayHooks& hooks, const Press& pr
 }
 
 void PressTableau(GameContext& ctx, PlayHooks& hooks, const Press& press) {
-    const int family = Family(ctx);
+    const FamilyTraits& family = Traits(ctx);
     const CardNumber card = press.hit.card;
     const int index = press.pile.index;
-    if (SelectsOnTableau(family)) {
+    if (family.selectsOnTableau) {
         hooks.SelectOnTableau(ctx, press.hit.key, card);
         return;
     }
-    if (IsGapFamily(family) && press.button == PointerButton::kRight) {
+    if (family.gapGame && press.button == PointerButton::kRight) {
         if (!hooks.SendToFirstGap(ctx, card)) ctx.ui.Beep();
         return;
     }
@@ -153,18 +135,18 @@ void PressTableau(GameContext& ctx, PlayHooks& hooks, const Press& press) {
         return;
     }
     if (!IsLeft(press)) return;
-    if (IsDiscardFamily(family)) {
+    if (family.discardsByRank) {
         PressDiscardGameTableau(ctx, hooks, press);
         return;
     }
-    if (IsMemoryFamily(family)) {
+    if (family.turnsCardsInPairs) {
         hooks.PressInMemoryGame(ctx, card, index, press.slot);
         return;
     }
     const std::string& text = ctx.piles.Pile(press.pile);
     const bool isTop = press.slot == CardCount(text) - 1;
     const bool faceUp = ctx.deck.IsFaceUp(card);
-    if (family == kFaceDownBuildFamily) {
+    if (family.buildsOnFaceDown) {
         if (isTop && faceUp) LiftOne(ctx, card, press.hit.rect);
         return;
     }
@@ -292,28 +274,23 @@ void ReleaseBlock(GameContext& ctx, PlayHooks& hooks) {
 
 }  // namespace
 
-bool IsDiscardFamily(int family) {
-    return family == 2 || family == 12 || family == 15;
-}
-
 bool DiscardTakes(const GameContext& ctx, CardNumber card) {
     const CardNumber discardTop = TopCard(ctx.piles.mazzo[kSecondWasteIndex]);
     const int rank = RankOf(card);
     const int onDiscard = discardTop > 0 ? RankOf(discardTop) : -1;
-    return DiscardWraps(Family(ctx)) ? IsOneApartWrapping(onDiscard, rank)
-                                     : IsOneApart(onDiscard, rank);
+    return Traits(ctx).discardWrapsKingAce ? IsOneApartWrapping(onDiscard, rank)
+                                           : IsOneApart(onDiscard, rank);
 }
 
 bool PressPlaysByItself(const GameContext& ctx) {
-    const int family = Family(ctx);
+    const FamilyTraits& family = Traits(ctx);
     return ctx.rules[rule::kSelectionGame] != 0 || ctx.rules[rule::kClickToMove] == 1 ||
-           SelectsOnTableau(family) || IsMemoryFamily(family);
+           family.selectsOnTableau || family.turnsCardsInPairs;
 }
 
 bool PressTurnsTopUp(const GameContext& ctx, int tableau) {
-    const int family = Family(ctx);
-    if (PressPlaysByItself(ctx) || IsDiscardFamily(family) || family == kFaceDownBuildFamily)
-        return false;
+    const FamilyTraits& family = Traits(ctx);
+    if (PressPlaysByItself(ctx) || family.discardsByRank || family.buildsOnFaceDown) return false;
     const CardNumber top = TopCard(ctx.piles.fila[static_cast<std::size_t>(tableau)]);
     return top > 0 && !ctx.deck.IsFaceUp(top) && GridPileFree(ctx, tableau);
 }
@@ -340,8 +317,7 @@ void PointerDown(GameContext& ctx, PlayHooks& hooks, PointerButton button, Point
     }
     pointer.press = {x, y};
     const PileHit hit = PileAtPoint(ctx, x, y);
-    const int family = Family(ctx);
-    if (button == PointerButton::kRight && !keys.ctrl && !KeepsRightPress(family)) {
+    if (button == PointerButton::kRight && !keys.ctrl && !Traits(ctx).ownRightPress) {
         const std::optional<PileRef> pile = PileByKey(hit.key);
         const std::string before = pile ? ctx.piles.Pile(*pile) : std::string();
         if (ctx.state.GetFlag(field::kRightClickToFoundations) ||

@@ -17,9 +17,6 @@ struct PointerKeys {
     bool ctrl = false;
 };
 
-// The games whose left press on a tableau card sends it to the discard
-// pile at once (a card one rank from the discard's top card).
-bool IsDiscardFamily(int family);
 // Whether such a press would take `card` to the discard pile.
 bool DiscardTakes(const GameContext& ctx, CardNumber card);
 // The games whose presses select, pair, turn or move cards by themselves

@@ -6,6 +6,7 @@
 #include "engine/game_clock.h"
 #include "engine/game_completion.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 
 namespace vis {
@@ -13,7 +14,6 @@ namespace vis {
 namespace {
 
 constexpr int kPointsPerCard = 5;
-constexpr int kMemoryDeck = 52;
 
 const std::string& Tableau(const GameContext& ctx, int i) {
     return ctx.piles.fila[static_cast<std::size_t>(i)];
@@ -162,16 +162,16 @@ int DiscardCount(const GameContext& ctx) {
 int ComputeScore(const GameContext& ctx) {
     const int cards = ctx.rules[rule::kDeckSize];
     const int attempts = ctx.game.attemptCounter;
-    switch (ctx.rules[rule::kFamily]) {
-        case 9:
+    switch (FamilyOf(ctx.rules[rule::kFamily])) {
+        case Family::kPokerGrid:
             return 0;
-        case 32:
+        case Family::kGaps:
             return TwosRunScore(ctx);
-        case 34:
+        case Family::kOrderedBottoms:
             return OrderedBottomsScore(ctx);
-        case 35:
+        case Family::kDiscardCount:
             return -cards + 10 * DiscardCount(ctx);
-        case 36: {
+        case Family::kMemoryAceToKing: {
             const std::string& reserve = ctx.piles.appogg[0];
             int run = 0;
             for (int p = 0; p < CardCount(reserve); ++p) {
@@ -179,27 +179,27 @@ int ComputeScore(const GameContext& ctx) {
                     break;
                 ++run;
             }
-            return 15 * run - kMemoryDeck - attempts;
+            return 15 * run - kMemoryScoreDeck - attempts;
         }
-        case 37:
-            return -kMemoryDeck - 2 * attempts + 10 * (DiscardCount(ctx) / 2);
-        case 38:
+        case Family::kMemoryPairs:
+            return -kMemoryScoreDeck - 2 * attempts + 10 * (DiscardCount(ctx) / 2);
+        case Family::kMemoryForgetMeNot:
             return MatchedPairsScore(ctx);
-        case 39:
-            return -kMemoryDeck - attempts + 7 * (DiscardCount(ctx) / 2);
-        case 40:
+        case Family::kMemoryConcentration:
+            return -kMemoryScoreDeck - attempts + 7 * (DiscardCount(ctx) / 2);
+        case Family::kClock:
             return ClockScore(ctx);
-        case 41:
+        case Family::kEmptyFoundations:
             return EmptyFoundationsScore(ctx);
-        case 42:
+        case Family::kLabelledPiles:
             return RisingFromBottomScore(ctx);
-        case 43:
+        case Family::kNineDown:
             return NineDownScore(ctx);
-        case 44:
+        case Family::kTopCardsSum:
             return TopCardsSum(ctx) == kTopCardsTarget ? 150 : -cards;
-        case 46:
+        case Family::kGapsOffTable:
             return AceRunsInRowsScore(ctx);
-        case 47:
+        case Family::kDiscardAll:
             return DiscardAllScore(ctx);
         default:
             return StandardScore(ctx);
@@ -207,13 +207,13 @@ int ComputeScore(const GameContext& ctx) {
 }
 
 void UpdateScore(GameContext& ctx) {
-    const int family = ctx.rules[rule::kFamily];
-    if (family == 9) return;  // the pairing games keep their own count
+    const FamilyTraits& family = TraitsOf(ctx.rules[rule::kFamily]);
+    if (family.scoring == ScoringKind::kPokerHands) return;
     const int score = ComputeScore(ctx);
     ctx.state.SetDecimal(field::kScore, score);
     ctx.ui.ShowScore(std::to_string(score));
-    const bool clockLost =
-        family == 40 && KingsOnPileThirteen(ctx) == 4 && score != ctx.rules[rule::kScoreValueB];
+    const bool clockLost = family.family == Family::kClock && KingsOnPileThirteen(ctx) == 4 &&
+                           score != ctx.rules[rule::kScoreValueB];
     if ((clockLost || IsDiscardGameOver(ctx)) && ctx.flags[Flag::kGameInProgress]) {
         // The time the message stands is not playing time.
         StopClock(ctx);

@@ -6,6 +6,7 @@
 #include "engine/gathering_redeal.h"
 #include "engine/move_execution.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
 #include "model/text.h"
@@ -21,21 +22,6 @@ constexpr PileRef kSecondWaste{PileList::Mazzo, kSecondWasteIndex};
 
 constexpr int kUnlimitedPasses = -1;
 constexpr int kGatherOnEveryPress = 6;
-constexpr int kSelectionStockFamily = 4;
-constexpr int kCountedDealsFamily = 28;
-// Games that discard from the tableau end when a press empties the table.
-constexpr int kDiscardFamily = 2;
-constexpr int kRankDiscardFamily = 15;
-
-// Stock-press actions chosen by the first tableau pile's and the first
-// reserve's deal codes.
-constexpr int kDealToTableau = 1;
-constexpr int kDealToFullTableau = 2;
-constexpr int kDealFourRounds = 8;
-constexpr int kDealToReserves = 1;
-constexpr int kDealReservesOrLastRow = 3;
-constexpr int kDealReservesInTurn = 4;
-constexpr int kDealReservesFaceDown = 5;
 constexpr int kCardsForLastRow = 8;
 constexpr int kDealsPerTurn = 3;
 constexpr int kRoundsOfFour = 4;
@@ -122,7 +108,7 @@ bool DealFromStock(GameContext& ctx, PileRef target) {
     ctx.ui.RepaintPile(target, before, Pile(ctx, target));
     PlaySoundEvent(ctx.ui, ctx.state, "Stock", field::kSoundsStock);
     ctx.flags[Flag::kGameWon] = IsGameComplete(ctx);
-    if (ctx.rules[rule::kFamily] == kCountedDealsFamily) {
+    if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kCountedDeals) {
         ++ctx.game.dealCounter;
         MarkStepEvent(ctx, kEventReserveDeal);
     }
@@ -176,29 +162,32 @@ void PressStockWithoutWaste(GameContext& ctx, PlayHooks& hooks) {
 
     if ((type > 0 && stockEmpty) || type == kGatherOnEveryPress) {
         ExecuteMove(ctx, hooks, 0, "Mazzo_Redeal");
-    } else if (tableauAction == kDealToTableau || LastTableauDealCode(ctx) == kDealToTableau) {
+    } else if (tableauAction == stock_deal::kToTableau ||
+               LastTableauDealCode(ctx) == stock_deal::kToTableau) {
         const int stepsBefore = UndoStepCount(ctx);
         ExecuteMove(ctx, hooks, 0, "Add_Tableaus");
-        if (reserveAction == kDealReservesFaceDown) ExecuteMove(ctx, hooks, 0, "Add_Reserves");
+        if (reserveAction == stock_deal::kReserveFaceDown)
+            ExecuteMove(ctx, hooks, 0, "Add_Reserves");
         MergeStepsIntoOne(ctx, stepsBefore);
-    } else if (tableauAction == kDealToFullTableau ||
-               LastTableauDealCode(ctx) == kDealToFullTableau) {
+    } else if (tableauAction == stock_deal::kToFullTableau ||
+               LastTableauDealCode(ctx) == stock_deal::kToFullTableau) {
         if (AnyTableauPileEmpty(ctx))
             ctx.ui.ShowMessage(std::string(kGapsBeforeDealingMessage));
         else
             ExecuteMove(ctx, hooks, 0, "Add_Tableaus");
-    } else if (reserveAction == kDealToReserves || LastReserveDealCode(ctx) == kDealToReserves) {
+    } else if (reserveAction == stock_deal::kToReserves ||
+               LastReserveDealCode(ctx) == stock_deal::kToReserves) {
         ExecuteMove(ctx, hooks, 0, "Add_Reserves");
-    } else if (reserveAction == kDealReservesOrLastRow) {
+    } else if (reserveAction == stock_deal::kReservesOrLastRow) {
         if (CardCount(ctx.piles.mazzo[kStockIndex]) == kCardsForLastRow) {
             ExecuteMove(ctx, hooks, 0, "Add_Tableaus_Last");
         } else {
             ExecuteMove(ctx, hooks, 0, "Add_Reserves");
             ExecuteMove(ctx, hooks, 0, "Add_Reserves");
         }
-    } else if (reserveAction == kDealReservesInTurn) {
+    } else if (reserveAction == stock_deal::kReservesInTurn) {
         if (!stockEmpty) DealReservesInTurn(ctx, hooks);
-    } else if (tableauAction == kDealFourRounds) {
+    } else if (tableauAction == stock_deal::kFourRounds) {
         DealFourRounds(ctx, hooks);
     } else if (rules[rule::kExtraStockArrangement] != 0) {
         // A game with a second waste deals to it.
@@ -223,12 +212,17 @@ bool PressWithoutWasteActs(const GameContext& ctx) {
     if (stockEmpty) return false;
     const int tableauAction = rules[rule::kTableauStockDeal];
     const int reserveAction = rules[rule::kReserveStockDeal];
-    if (tableauAction == kDealToTableau || LastTableauDealCode(ctx) == kDealToTableau) return true;
-    if (tableauAction == kDealToFullTableau || LastTableauDealCode(ctx) == kDealToFullTableau)
+    if (tableauAction == stock_deal::kToTableau ||
+        LastTableauDealCode(ctx) == stock_deal::kToTableau)
+        return true;
+    if (tableauAction == stock_deal::kToFullTableau ||
+        LastTableauDealCode(ctx) == stock_deal::kToFullTableau)
         return !AnyTableauPileEmpty(ctx);
-    return reserveAction == kDealToReserves || LastReserveDealCode(ctx) == kDealToReserves ||
-           reserveAction == kDealReservesOrLastRow || reserveAction == kDealReservesInTurn ||
-           tableauAction == kDealFourRounds || rules[rule::kExtraStockArrangement] != 0;
+    return reserveAction == stock_deal::kToReserves ||
+           LastReserveDealCode(ctx) == stock_deal::kToReserves ||
+           reserveAction == stock_deal::kReservesOrLastRow ||
+           reserveAction == stock_deal::kReservesInTurn ||
+           tableauAction == stock_deal::kFourRounds || rules[rule::kExtraStockArrangement] != 0;
 }
 
 }  // namespace
@@ -251,8 +245,8 @@ void PressStock(GameContext& ctx, PlayHooks& hooks, CardNumber topCard) {
         hooks.PressStockInSelectionGame(ctx);
         return;
     }
-    const int family = ctx.rules[rule::kFamily];
-    if (family == kSelectionStockFamily && !ctx.piles.mazzo[kStockIndex].empty() &&
+    const Family family = FamilyOf(ctx.rules[rule::kFamily]);
+    if (family == Family::kPyramid && !ctx.piles.mazzo[kStockIndex].empty() &&
         !ctx.piles.dest[0].empty()) {
         hooks.SelectCard(ctx, topCard);
         return;
@@ -264,7 +258,8 @@ void PressStock(GameContext& ctx, PlayHooks& hooks, CardNumber topCard) {
     } else {
         PressStockWithoutWaste(ctx, hooks);
     }
-    if ((family == kDiscardFamily || family == kRankDiscardFamily) && ctx.flags[Flag::kGameWon])
+    if ((family == Family::kDiscardNeighbours || family == Family::kDiscardWrapping) &&
+        ctx.flags[Flag::kGameWon])
         EndGame(ctx);
 }
 
@@ -305,7 +300,8 @@ bool RunStockOperation(GameContext& ctx, std::string_view target) {
         }
         ctx.game.stockPressed = false;
         TurnWasteOver(ctx);
-        if (ctx.rules[rule::kFamily] == kSelectionStockFamily) DropRedealtCardFromSelection(ctx);
+        if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kPyramid)
+            DropRedealtCardFromSelection(ctx);
         return true;
     }
     if (toWaste) return DealFromStock(ctx, kWaste);

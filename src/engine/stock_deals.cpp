@@ -5,6 +5,7 @@
 #include "engine/card_location.h"
 #include "engine/stock.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "model/text.h"
 #include "records/move_log.h"
@@ -20,11 +21,6 @@ constexpr PileRef kStock{PileList::Mazzo, kStockIndex};
 
 // Deal codes: 1-8 take a card, 7 not while the pile is empty; a tableau
 // pile of code 6 and a reserve of code 5 take it face down.
-constexpr int kFirstDealCode = 1;
-constexpr int kLastDealCode = 8;
-constexpr int kSkipWhileEmpty = 7;
-constexpr int kTableauFaceDown = 6;
-constexpr int kReserveFaceDown = 5;
 constexpr int kCellLayoutFan = 8;
 
 struct DealSlot {
@@ -68,7 +64,9 @@ std::vector<DealSlot> PlanDeal(const GameContext& ctx, const PileDeal& deal) {
         case PileDealKind::kReserves: {
             // With face-down reserve deals the reserves stop once the last
             // pass is reached; unlimited passes have no last one.
-            if (ctx.rules[rule::kReserveStockDeal] == kReserveFaceDown && !PassesRemain(ctx)) break;
+            if (ctx.rules[rule::kReserveStockDeal] == stock_deal::kReserveFaceDown &&
+                !PassesRemain(ctx))
+                break;
             for (int i = 0; i < UsedReserves(ctx); ++i)
                 plan.push_back({reserve(i), ctx.rules[rule::kReserveStockDeal + i]});
             break;
@@ -81,13 +79,13 @@ std::vector<DealSlot> PlanDeal(const GameContext& ctx, const PileDeal& deal) {
 }
 
 bool TakesCard(const GameContext& ctx, const DealSlot& slot) {
-    if (slot.code < kFirstDealCode || slot.code > kLastDealCode) return false;
-    return slot.code != kSkipWhileEmpty || !ctx.piles.Pile(slot.pile).empty();
+    if (slot.code < stock_deal::kFirstTaking || slot.code > stock_deal::kLastTaking) return false;
+    return slot.code != stock_deal::kSkipWhileEmpty || !ctx.piles.Pile(slot.pile).empty();
 }
 
 bool DealsFaceDown(const DealSlot& slot) {
-    return (slot.pile.list == PileList::Fila && slot.code == kTableauFaceDown) ||
-           (slot.pile.list == PileList::Appogg && slot.code == kReserveFaceDown);
+    return (slot.pile.list == PileList::Fila && slot.code == stock_deal::kTableauFaceDown) ||
+           (slot.pile.list == PileList::Appogg && slot.code == stock_deal::kReserveFaceDown);
 }
 
 void DealOneCard(GameContext& ctx, const DealSlot& slot) {

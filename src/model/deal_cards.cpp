@@ -8,6 +8,7 @@
 #include "model/deal_cards_families.h"
 #include "model/deal_cards_list.h"
 #include "model/deal_cards_play_home.h"
+#include "model/families.h"
 #include "model/game_context.h"
 #include "model/rule_index.h"
 #include "model/shuffle.h"
@@ -205,7 +206,7 @@ void TakeBasesFromDeal(GameContext& ctx, DealList& list) {
 
 void ResolveFillBelowFirstBase(GameRules& rules) {
     for (int k = 0; k < kFilaPileCount; ++k)
-        if (rules[rule::kTableauEmpty + k] == kFillBelowFirstBase)
+        if (rules[rule::kTableauEmpty + k] == empty_pile::kBelowFirstBase)
             rules.Set(rule::kTableauEmpty + k, RankBelow(rules[rule::kFoundationBase]));
 }
 
@@ -256,10 +257,11 @@ bool DealCards(GameContext& ctx, DealEngine& engine) {
     TakeBasesFromDeal(ctx, list);
     ResolveFillBelowFirstBase(ctx.rules);
     if (ctx.rules[rule::kExtraFoundationCard] == 1) DealFaceUp(ctx, list, Foundation(0), 1);
-    if (ctx.rules[rule::kFamily] == kFamilyAcesHome) SendAcesHome(ctx);
+    if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kAcesHome) SendAcesHome(ctx);
     RunPostDealMoves(ctx, engine);
     if (ctx.rules[rule::kKingsToBottom] == 1) MoveKingsToBottom(ctx);
-    if (ctx.rules[rule::kFamily] == kFamilyQueenAndKing) SetOutQueenAndKingOfHearts(ctx, list);
+    if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kQueenAndKing)
+        SetOutQueenAndKingOfHearts(ctx, list);
     ApplyFinalArrangement(ctx, engine, list);
     engine.ComputeStartingScore(ctx);
     return true;

@@ -24,9 +24,6 @@ inline constexpr int kBaseFromOneCard = 1;
 inline constexpr int kBaseOneCardEach = 2;
 inline constexpr int kBaseAboveReserves = 3;
 
-// Tableau fill rule resolved at the deal: one rank below foundation 0's base.
-inline constexpr int kFillBelowFirstBase = 91;
-
 // Special arrangements.
 inline constexpr int kKingsToStock = 1;
 inline constexpr int kRowsFromKings = 2;

@@ -7,17 +7,12 @@ namespace vis {
 
 struct GameContext;
 
-// Aces of the reserve and of the waste go home at the deal.
-inline constexpr int kFamilyAcesHome = 11;
-// The queen and king of hearts are set apart at the deal.
-inline constexpr int kFamilyQueenAndKing = 22;
-
-// Family 11: every ace of reserve 0 becomes the only card of foundation 1,
+// Family::kAcesHome: every ace of reserve 0 becomes the only card of foundation 1,
 // 2, 3 ... in turn; then the waste sends its aces to foundation 0 and one
 // card to reserve 0 for each ace the reserve gave up.
 void SendAcesHome(GameContext& ctx);
 
-// Family 22: the king of hearts goes to the bottom of the stock, the queen
+// Family::kQueenAndKing: the king of hearts goes to the bottom of the stock, the queen
 // face up onto tableau pile 0.
 void SetOutQueenAndKingOfHearts(GameContext& ctx, DealList& list);
 

@@ -1,12 +1,14 @@
 // Compiling parsed game definitions: bases resolved, every value checked
 // and placed in the game's catalog entry or rule column.
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <map>
 #include <optional>
 #include <set>
 #include <span>
 
+#include "model/families.h"
 #include "model/game_definitions.h"
 #include "model/rule_names.h"
 #include "model/text.h"
@@ -18,10 +20,7 @@ namespace {
 constexpr int kMaxGameNumber = 999;  // three digits in the catalog line
 
 // Words a value may be written as, per rule or field.
-struct ValueWord {
-    std::string_view word;
-    int value;
-};
+using ValueWord = CodeName;
 
 constexpr ValueWord kTypeWords[] = {
     {"Canfield", 2},      {"FortyThieves", 3}, {"FreeCell", 4},     {"Klondike", 5},
@@ -43,6 +42,13 @@ constexpr ValueWord kSkillWords[] = {{"difficult", 0},
                                      {"chance-only", 4}};
 constexpr ValueWord kChanceWords[] = {
     {"very-high", 0}, {"high", 1}, {"medium", 2}, {"low", 3}, {"very-low", 4}};
+
+constexpr auto kFamilyWords = [] {
+    std::array<ValueWord, FamilyTable().size()> words{};
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = {FamilyTable()[i].name, FamilyCode(FamilyTable()[i].family)};
+    return words;
+}();
 
 struct SectionWord {
     std::string_view word;
@@ -75,9 +81,28 @@ std::span<const ValueWord> WordsForRule(int index) {
             return kSkillWords;
         case rule::kChanceOfWinning:
             return kChanceWords;
+        case rule::kFamily:
+            return kFamilyWords;
+        case rule::kFoundationBase:
+        case rule::kTableauEmpty:
+            return kEmptyPileNames;
+        case rule::kFoundationBuilding:
+        case rule::kTableauBuilding:
+            return kBuildingNames;
+        case rule::kReserveRule:
+            return kReserveNames;
+        case rule::kTableauStockDeal:
+        case rule::kReserveStockDeal:
+            return kStockDealNames;
         default:
             return {};
     }
+}
+
+std::optional<int> WordValue(std::span<const ValueWord> words, std::string_view text) {
+    for (const ValueWord& word : words)
+        if (EqualsIgnoreCase(word.name, text)) return word.code;
+    return std::nullopt;
 }
 
 std::vector<std::string> SplitWords(std::string_view text) {
@@ -160,9 +185,12 @@ private:
 
     std::optional<int> ScalarValue(const EffectiveSetting& effective,
                                    std::span<const ValueWord> words = {}) {
-        const std::string& text = effective.setting->value;
-        for (const ValueWord& word : words)
-            if (EqualsIgnoreCase(word.word, text)) return word.value;
+        return WordOrNumber(effective, effective.setting->value, words);
+    }
+
+    std::optional<int> WordOrNumber(const EffectiveSetting& effective, std::string_view text,
+                                    std::span<const ValueWord> words) {
+        if (const auto value = WordValue(words, text)) return value;
         return CheckedNumber(effective, text);
     }
 
@@ -187,11 +215,12 @@ private:
         if (count < 0 || count > capacity) return;  // the count itself is refused below
         std::vector<int> values;
         const std::vector<std::string> words = SplitWords(effective.setting->value);
+        const std::span<const ValueWord> codeWords = WordsForRule(name.index);
         if (words.size() == 2 && EqualsIgnoreCase(words[0], "all")) {
-            const auto value = CheckedNumber(effective, words[1]);
+            const auto value = WordOrNumber(effective, words[1], codeWords);
             if (!value) return;
             values.assign(static_cast<std::size_t>(count), *value);
-        } else if (!ExpandList(effective, words, values)) {
+        } else if (!ExpandList(effective, words, codeWords, values)) {
             return;
         }
         if (static_cast<int>(values.size()) != count) {
@@ -207,8 +236,13 @@ private:
 
     // Values one by one, "N x V" (or "NxV") for N copies of V.
     bool ExpandList(const EffectiveSetting& effective, const std::vector<std::string>& words,
-                    std::vector<int>& values) {
+                    std::span<const ValueWord> codeWords, std::vector<int>& values) {
         for (std::size_t i = 0; i < words.size(); ++i) {
+            // A code's name may hold an 'x' without being a repeat.
+            if (const auto named = WordValue(codeWords, words[i])) {
+                values.push_back(*named);
+                continue;
+            }
             std::string repeat;
             std::string value;
             const std::size_t x = words[i].find('x');
@@ -220,7 +254,7 @@ private:
                 value = words[i + 2];
                 i += 2;
             } else {
-                const auto single = CheckedNumber(effective, words[i]);
+                const auto single = WordOrNumber(effective, words[i], codeWords);
                 if (!single) return false;
                 values.push_back(*single);
                 continue;
@@ -230,7 +264,7 @@ private:
                 Report(effective, "\"" + repeat + " x\" is not a repeat count from 1 to 28");
                 return false;
             }
-            const auto repeated = CheckedNumber(effective, value);
+            const auto repeated = WordOrNumber(effective, value, codeWords);
             if (!repeated) return false;
             values.insert(values.end(), static_cast<std::size_t>(*times), *repeated);
         }

@@ -7,6 +7,7 @@
 
 #include "model/catalog.h"
 #include "model/custom_games_file.h"
+#include "model/families.h"
 #include "model/program_paths.h"
 #include "model/rule_index.h"
 #include "model/text.h"
@@ -19,18 +20,15 @@ namespace {
 
 // The empty-tableau fill rules the override codes stand for; 91 is resolved
 // at the deal to one rank below the base of the first foundation.
-constexpr int kFillBelowFirstBase = 91;
-constexpr int kFillAnyCard = -1;
-constexpr int kFillNone = 0;
 
 std::optional<int> TableauFillOfCode(char code) {
     switch (code) {
         case '1':
-            return kFillBelowFirstBase;
+            return empty_pile::kBelowFirstBase;
         case '2':
-            return kFillAnyCard;
+            return empty_pile::kAnyCard;
         case '3':
-            return kFillNone;
+            return empty_pile::kNone;
         default:
             return std::nullopt;
     }

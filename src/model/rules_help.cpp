@@ -2,6 +2,7 @@
 
 #include "model/catalog.h"
 #include "model/custom_games_file.h"
+#include "model/families.h"
 #include "model/game_context.h"
 #include "model/games_file.h"
 #include "model/rule_index.h"
@@ -16,8 +17,6 @@ constexpr std::string_view kAnyCard = "Any card";
 constexpr std::string_view kNone = "None";
 // Fill rules of the base game that read as "King only": a king, or one rank
 // below an ace base.
-constexpr int kFillKing = 13;
-constexpr int kFillBelowFirstBase = 91;
 
 std::string CustomTableauText(char code) {
     switch (code) {
@@ -33,7 +32,8 @@ std::string CustomTableauText(char code) {
 }
 
 std::string BaseTableauText(int fill) {
-    if (fill == kFillKing || fill == kFillBelowFirstBase) return std::string(kKingOnly);
+    if (fill == empty_pile::kKing || fill == empty_pile::kBelowFirstBase)
+        return std::string(kKingOnly);
     if (fill == -1) return std::string(kAnyCard);
     if (fill == 0) return std::string(kNone);
     return {};

@@ -7,6 +7,7 @@
 
 #include "model/catalog.h"
 #include "model/deal_cards_codes.h"
+#include "model/families.h"
 #include "model/games_file.h"
 #include "model/rule_index.h"
 #include "model/rules_page_scoring.h"
@@ -15,28 +16,12 @@ namespace vis {
 
 namespace {
 
-// Fill codes of an empty tableau pile.
-constexpr int kFillAnyCard = -1;
-constexpr int kFillNone = 0;
-// The foundation code of discards beaten by a higher card of their suit.
-constexpr int kDiscardBelowHigherOfSuit = 22;
 // The gap-filling code that fills empty tableau piles from the reserve.
 constexpr int kFillFromReserve = 1;
 // The start code that puts the foundation's Ace on it.
 constexpr int kAceStartsFoundation = 1;
-// Deal codes of a tableau pile for deals from the stock: 1 to 8 take a
-// card; 2 as the press action waits for every gap to be filled.
-constexpr int kFirstStockDeal = 1;
-constexpr int kLastStockDeal = 8;
-constexpr int kDealOnlyWithoutGaps = 2;
-// Deal arrangements that lay the cards out in one line.
-constexpr int kLineDealFromKings = 2;
-constexpr int kLineDealFromQueens = 4;
 // Gathering redeals that put the gathered cards back on the tableau.
 constexpr std::array kRedealsToTableau = {1, 2, 3, 6};
-// Foundation bases that take no card.
-constexpr int kFirstClosedBase = 81;
-constexpr int kLastClosedBase = 83;
 
 class Rules {
 public:
@@ -182,8 +167,8 @@ std::string BaseText(int base) {
 }
 
 std::string FillText(int fill, bool runsMove) {
-    if (fill == kFillAnyCard) return runsMove ? "any card or sequence" : "any card";
-    if (fill == deal_code::kFillBelowFirstBase)
+    if (fill == empty_pile::kAnyCard) return runsMove ? "any card or sequence" : "any card";
+    if (fill == empty_pile::kBelowFirstBase)
         return "a card one rank below the foundations' first card (a King when they start from "
                "the Ace)";
     if (fill >= 1 && fill <= 13) return "a " + RankName(fill) + " only";
@@ -297,7 +282,7 @@ std::string FoundationStartText(const Rules& r) {
 // The deals that lay the cards out in one line, a new pile opening at each
 // card of the rank that starts a pile.
 std::string LineDealText(int arrangement) {
-    const std::string opener = arrangement == kLineDealFromKings ? "King" : "Queen";
+    const std::string opener = arrangement == deal_code::kRowsFromKings ? "King" : "Queen";
     return "<li>The cards are dealt face up in one line: the first " + opener +
            " starts tableau pile 1 and every further " + opener +
            " starts the next pile. Cards that can go to the foundations at once are played "
@@ -308,7 +293,8 @@ void DescribeDeal(std::string& html, const Rules& r) {
     html += "<h2>The deal</h2>\n<ul>\n";
     html += "<li>The game is played with " + DeckText(r) + ".</li>\n";
     const int arrangement = r[rule::kDealArrangement];
-    const bool lineDeal = arrangement == kLineDealFromKings || arrangement == kLineDealFromQueens;
+    const bool lineDeal =
+        arrangement == deal_code::kRowsFromKings || arrangement == deal_code::kRowsFromQueens;
     if (!lineDeal)
         DescribePiles(
             html, r[rule::kTableauCount], "tableau pile",
@@ -355,7 +341,7 @@ void DescribeFoundations(std::string& html, const Rules& r) {
             const int code = r[rule::kFoundationBuilding + i];
             if (code == 4)
                 return std::string("only a complete sequence from King down to Ace is put");
-            if (code == kDiscardBelowHigherOfSuit)
+            if (code == building::kSuitLedFromTableau)
                 return std::string(
                     "a top card other than an Ace is discarded when a higher card of its suit, or "
                     "the Ace of its suit, tops another tableau pile");
@@ -428,7 +414,7 @@ std::string TableauEndsText(const Rules& r, int i) {
     const std::string turn = down ? ", a King on an Ace" : ", an Ace on a King";
     if (wraps) return turn;
     if (base == -1) return turn;
-    if (base >= kFirstClosedBase && base <= kLastClosedBase) return {};
+    if (empty_pile::IsAceBaseCode(base)) return {};
     if (base == 1 || base == 13) {
         // The end rank of the foundations: only the turn at the other end.
         const bool turnBlocked = down ? base == 1 : base == 13;
@@ -463,7 +449,7 @@ void DescribeTableau(std::string& html, const Rules& r) {
         html, count, "tableau pile",
         [&](int i) {
             const int fill = r[rule::kTableauEmpty + i];
-            return fill == kFillNone ? std::string() : FillText(fill, runsMove);
+            return fill == empty_pile::kNone ? std::string() : FillText(fill, runsMove);
         },
         [](const PileSubject& subject, const std::string& phrase) {
             if (phrase.empty())
@@ -511,7 +497,7 @@ void DescribeStock(std::string& html, const Rules& r) {
     int receiving = 0;
     for (int i = 0; i < count; ++i) {
         const int code = r[rule::kTableauStockDeal + i];
-        if (code >= kFirstStockDeal && code <= kLastStockDeal) ++receiving;
+        if (code >= stock_deal::kFirstTaking && code <= stock_deal::kLastTaking) ++receiving;
     }
     const bool dealsCards = r[rule::kStockCards] > 0;
     if (dealsCards && receiving > 0) {
@@ -520,7 +506,8 @@ void DescribeStock(std::string& html, const Rules& r) {
         const int action = r[rule::kTableauStockDeal] != 0
                                ? r[rule::kTableauStockDeal]
                                : r[rule::kTableauStockDeal + std::max(0, count - 1)];
-        if (action == kDealOnlyWithoutGaps) html += ", and only when no tableau pile is empty";
+        if (action == stock_deal::kToFullTableau)
+            html += ", and only when no tableau pile is empty";
         html += ".</li>\n";
     } else if (dealsCards && r[rule::kHasWaste] != 0) {
         html += "<li>Each press on the stock turns " +
@@ -556,22 +543,23 @@ bool HasSpecialBuilding(const Rules& r) {
 
 // Families whose play the numbers above do not tell.
 void DescribeSpecialPlay(std::string& html, const Rules& r) {
-    const int family = r[rule::kFamily];
+    const FamilyTraits& family = TraitsOf(r[rule::kFamily]);
     std::string text;
-    if (family == 2 || family == 12 || family == 15) {
+    if (family.discardsByRank) {
         text =
             "A face-up tableau card one rank above or below the top card of the discard pile "
             "can be played onto it";
-        text += family == 2 ? ". " : "; a King and an Ace also follow each other. ";
+        text += !family.discardWrapsKingAce ? ". " : "; a King and an Ace also follow each other. ";
         text +=
             "Each press on the stock turns one card onto the discard pile. The game is won when "
             "every card is on the discard pile.";
-    } else if (family == 40) {
+    } else if (family.family == Family::kClock) {
         text =
             "The thirteen piles stand for the ranks, the Kings' pile last. The turned card goes "
             "under the pile of its rank, whose top card is turned next. The game is lost when "
             "the fourth King turns up while other cards are still out of place.";
-    } else if (family != 0 || r[rule::kSelectionGame] != 0 || HasSpecialBuilding(r)) {
+    } else if (family.family != Family::kStandard || r[rule::kSelectionGame] != 0 ||
+               HasSpecialBuilding(r)) {
         text = "This game also has rules of play of its own that go beyond what is said here.";
     }
     if (text.empty()) return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/catalog.h"
+#include "model/families.h"
 #include "model/games_file.h"
 #include "model/rule_index.h"
 #include "model/text.h"
@@ -13,8 +14,6 @@ namespace {
 
 constexpr std::size_t kShortestName = 3;
 constexpr std::string_view kNumbersOnly = "Numbers only are required.";
-constexpr int kKingOnlyRule = 13;
-constexpr int kKingFillRule = 91;
 constexpr int kUnlimitedPasses = -1;
 
 bool IsDigits(std::string_view text) {
@@ -94,9 +93,10 @@ CustomizeDialogValues CustomizeDialogPresets(const GameContext& ctx) {
     const int game = ctx.state.GetInt(field::kGameNumber, -1);
     const int base = game >= kFirstCustomGame ? CustomGameBase(ctx.state, game).baseGame : game;
     if (base >= 0) baseFill = ReadGameRuleValues(ctx, base, {rule::kTableauEmpty}).front();
-    values.tableau = fill == kKingOnlyRule || baseFill == kKingFillRule ? TableauChoice::kKingOnly
-                     : fill != 0                                        ? TableauChoice::kAnyCard
-                                                                        : TableauChoice::kNone;
+    values.tableau = fill == empty_pile::kKing || baseFill == empty_pile::kBelowFirstBase
+                         ? TableauChoice::kKingOnly
+                     : fill != 0 ? TableauChoice::kAnyCard
+                                 : TableauChoice::kNone;
     return values;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "model/shuffle.h"
 
@@ -20,8 +21,6 @@ PileRef PileOfLine(int line) {
 
 // Foundation building codes whose piles are not held to the game's most
 // cards: unlimited up to a deck, and turning at thirteen.
-constexpr int kUnlimitedFoundation = 20;
-constexpr int kTurningFoundation = 29;
 constexpr int kMostCardsUnlimited = 52;
 
 int UsedPiles(const GameRules& rules, int countRule, int piles) {
@@ -38,9 +37,9 @@ bool UnusedPilesEmpty(const GameContext& ctx, PileList list, int countRule) {
 bool FoundationsWithinLimits(const GameContext& ctx) {
     for (int i = 0; i < UsedPiles(ctx.rules, rule::kFoundationCount, kDestPileCount); ++i) {
         const int code = ctx.rules[rule::kFoundationBuilding + i];
-        if (code == kTurningFoundation) continue;
-        const int most = code == kUnlimitedFoundation ? kMostCardsUnlimited
-                                                      : ctx.rules[rule::kFoundationMaxCards];
+        if (code == building::kTurningAtThirteen) continue;
+        const int most = code == building::kUnlimitedLength ? kMostCardsUnlimited
+                                                            : ctx.rules[rule::kFoundationMaxCards];
         if (CardCount(ctx.piles.dest[static_cast<std::size_t>(i)]) > most) return false;
     }
     return true;
@@ -64,8 +63,8 @@ std::string SnapshotLine(const DeckTable& deck, std::string_view pile) {
 }
 
 bool KeepsFoundationOneEmpty(const GameRules& rules) {
-    const int family = rules[rule::kFamily];
-    return rules[rule::kSelectionGame] != 0 || family == 3 || family == 4;
+    return rules[rule::kSelectionGame] != 0 ||
+           TraitsOf(rules[rule::kFamily]).snapshotKeepsSelection;
 }
 
 PositionSnapshot TakeSnapshot(const GameContext& ctx) {

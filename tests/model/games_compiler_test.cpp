@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "model/families.h"
 #include "model/game_definitions.h"
 #include "model/game_definitions_writer.h"
 #include "model/rule_index.h"
 #include "model/rule_names.h"
+#include "model/text.h"
 #include "support/temp_dir.h"
 
 namespace vis {
@@ -258,6 +261,66 @@ game "A" from "Base"
     EXPECT_EQ(Rule(a, rule::kDifficulty), 2);
     EXPECT_EQ(Rule(a, rule::kSkill), 4);
     EXPECT_EQ(Rule(a, rule::kChanceOfWinning), 4);
+}
+
+TEST(GamesCompilerTest, FamilyAndCodeNamesCompileToTheirNumbers) {
+    // The same game written with names and with numbers must compile alike.
+    const Compiled result = CompileText(R"(
+game "Named" from "Base"
+    Number = 7
+    Family = clock
+    FoundationBase = BalancedAce 2 x Closed King
+    FoundationBuilding = QueenOpens 3xUnlimitedLength
+    TableauEmpty = all BelowFirstBase
+    TableauBuilding = SingleCardsOnly 2 x 5
+    TableauStockDeal = ToFullTableau TableauFaceDown SkipWhileEmpty
+    ReserveCount = 2
+    ReserveRule = CourtCard AsPartnerPile
+    ReserveStockDeal = all ReserveFaceDown
+
+game "Numbered" from "Base"
+    Number = 8
+    Family = 40
+    FoundationBase = 81 82 82 13
+    FoundationBuilding = 10 20 20 20
+    TableauEmpty = all 91
+    TableauBuilding = 34 5 5
+    TableauStockDeal = 2 6 7
+    ReserveCount = 2
+    ReserveRule = 9 81
+    ReserveStockDeal = 5 5
+)");
+    ASSERT_TRUE(result.errors.empty()) << result.ErrorTexts();
+    ASSERT_TRUE(result.Game("Named") && result.Game("Numbered"));
+    EXPECT_EQ(result.Game("Named")->rules, result.Game("Numbered")->rules);
+}
+
+TEST(GamesCompilerTest, EveryFamilyNameIsKnownAndNamesOneFamily) {
+    std::set<std::string> names;
+    std::set<int> codes;
+    for (const FamilyTraits& family : FamilyTable()) {
+        EXPECT_TRUE(names.insert(ToUpperAscii(family.name)).second) << family.name;
+        EXPECT_TRUE(codes.insert(FamilyCode(family.family)).second) << family.name;
+        const Compiled result = CompileText(
+            "game \"A\" from \"Base\"\n Number = 5\n Family = " + std::string(family.name) + "\n");
+        ASSERT_TRUE(result.errors.empty()) << result.ErrorTexts();
+        EXPECT_EQ(Rule(result.games.at(0), rule::kFamily), FamilyCode(family.family))
+            << family.name;
+    }
+    // A family the table does not name plays as a standard game.
+    EXPECT_EQ(TraitsOf(99).family, Family::kStandard);
+}
+
+TEST(GamesCompilerTest, AnUnknownCodeNameIsRefusedOnItsLine) {
+    const Compiled result = CompileText(R"(
+game "A" from "Base"
+    Number = 5
+    Family = Clocks
+    TableauEmpty = all Kings
+)");
+    ASSERT_EQ(result.errors.size(), 2u) << result.ErrorTexts();
+    EXPECT_NE(result.ErrorTexts().find("\"Clocks\" is not a number"), std::string::npos);
+    EXPECT_NE(result.ErrorTexts().find("\"Kings\" is not a number"), std::string::npos);
 }
 
 TEST(GamesCompilerTest, EveryRuleNameReachesItsIndex) {

@@ -1,5 +1,6 @@
 #include "view/motion/deal_animation.h"
 
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
 #include "view/geometry/card_position.h"
@@ -12,9 +13,6 @@
 namespace vis {
 
 namespace {
-
-// The gap games deal from off the table.
-constexpr int kOffTableDealFamily = 46;
 
 bool IsStock(const DealSource& source) {
     return source.pile == PileRef{PileList::Mazzo, kStockIndex};
@@ -40,7 +38,8 @@ DealSource FindDealSource(const PaintScene& scene) {
     if (placed(reserve) && CardCount(ctx.piles.Pile(reserve)) <= 1) return from(reserve);
     if (placed(extra)) return from(extra);
     if (placed(foundation)) return from(foundation);
-    if (placed(tableau) && ctx.rules[rule::kFamily] != kOffTableDealFamily) return from(tableau);
+    if (placed(tableau) && !TraitsOf(ctx.rules[rule::kFamily]).dealsFromOffTable)
+        return from(tableau);
     const int left = static_cast<int>(motion::kOffTableDealSource * layout.cardWidth);
     return DealSource{std::nullopt, Point{-left, 0}};
 }

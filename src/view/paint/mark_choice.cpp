@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/families.h"
 #include "model/rule_index.h"
 
 namespace vis {
@@ -23,18 +24,7 @@ constexpr std::string_view kSpecialReserveMark9 = "009";
 constexpr std::array<std::string_view, 10> kNumberMarks{"010", "012", "013", "014", "015",
                                                         "016", "017", "018", "019", "020"};
 
-// Families whose stock shows its own mark.
-constexpr int kPairingStockFamily = 8;
-constexpr int kOtherSpecialStockFamily = 45;
-// A foundation built with this code always wants a queen.
-constexpr int kQueenFoundationBuilding = 10;
-// Reserve rule values that mark every reserve, and the per-reserve values
-// asking for a jack, queen or king.
-constexpr int kAllReservesNine = 9;
-constexpr int kAllReservesKing = 8;
-constexpr int kReserveJack = 88;
-constexpr int kReserveQueen = 89;
-constexpr int kReserveKing = 90;
+// An empty-pile rule whose pile shows no mark.
 constexpr int kNoMarkValue = 94;
 
 std::string Text(std::string_view suffix) {
@@ -48,9 +38,7 @@ bool PassesUsedUp(const GameContext& ctx) {
 }
 
 std::optional<std::string> StockMark(const GameContext& ctx) {
-    const int family = ctx.rules[rule::kFamily];
-    if (family == kPairingStockFamily || family == kOtherSpecialStockFamily)
-        return Text(kSpecialStockMark);
+    if (TraitsOf(ctx.rules[rule::kFamily]).stockShowsOwnMark) return Text(kSpecialStockMark);
     const bool exhausted =
         (ctx.rules[rule::kGatheringRedeal] > 0 && PassesUsedUp(ctx)) ||
         (ctx.piles.mazzo[kStockIndex].empty() && CardCount(ctx.piles.mazzo[kWasteIndex]) <= 1);
@@ -76,14 +64,14 @@ std::optional<std::string> RankOrPlain(int ruleValue, std::string_view plain) {
 
 std::optional<std::string> ReserveMark(const GameContext& ctx, int index) {
     const int all = ctx.rules[rule::kReserveRule];
-    if (all == kAllReservesNine) return Text(kSpecialReserveMark9);
-    if (all == kAllReservesKing) return Text(kKingMark);
+    if (all == reserve::kCourtCard) return Text(kSpecialReserveMark9);
+    if (all == reserve::kKingWhileFirstShort) return Text(kKingMark);
     switch (ctx.rules[rule::kReserveRule + index]) {
-        case kReserveJack:
+        case reserve::kJack:
             return Text(kJackMark);
-        case kReserveQueen:
+        case reserve::kQueen:
             return Text(kQueenMark);
-        case kReserveKing:
+        case reserve::kKing:
             return Text(kKingMark);
         default:
             return Text(kReserveCellMark);
@@ -127,7 +115,7 @@ std::optional<std::string> MarkSuffix(const GameContext& ctx, MarkKind kind, int
         case MarkKind::kWaste:
             return WasteMark(ctx);
         case MarkKind::kFoundation:
-            if (ctx.rules[rule::kFoundationBuilding + pileIndex] == kQueenFoundationBuilding)
+            if (ctx.rules[rule::kFoundationBuilding + pileIndex] == building::kQueenOpens)
                 return Text(kQueenMark);
             return RankOrPlain(ctx.rules[rule::kFoundationBase + pileIndex], kPlainMark);
         case MarkKind::kTableau: {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "view/geometry/card_position.h"
 #include "view/geometry/fan_types.h"
@@ -151,7 +152,7 @@ void RepaintPile(PaintScene& scene, PileRef pile, std::string_view oldText,
     }
 
     if (pile.list == PileList::Fila && CardCount(newText) == 0 &&
-        ctx.state.GetInt(field::kGameNumber, 0) == kStockBesideTableauGame)
+        StockPaintedWithEmptyTableau(ctx.state.GetInt(field::kGameNumber, 0)))
         PaintStockBlock(scene, kStockIndex);
 }
 

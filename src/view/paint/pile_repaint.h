@@ -9,8 +9,6 @@
 
 namespace vis {
 
-// The game whose stock shows beside an emptied tableau pile.
-inline constexpr int kStockBesideTableauGame = 3;
 // The uncovered strip of a fanned pile reaches this far beyond the card on
 // each side, covering the sideways offsets of irregular piles.
 inline constexpr int kUncoverMargin = 2;
