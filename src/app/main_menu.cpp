@@ -232,7 +232,7 @@ void TfrmMain::ShowAutoplaySwitch(bool on) {
 }
 
 void TfrmMain::ShowMainPopupMenu(QPoint at) {
-    popMain_->popup(table_->mapToGlobal(at - QPoint(0, table_->ScrollOffset())));
+    popMain_->popup(table_->mapToGlobal(table_->WindowAt(at)));
 }
 
 }  // namespace vis

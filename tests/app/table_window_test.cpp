@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -189,6 +190,21 @@ TEST_F(TableWindowTest, ATableWiderThanTheWindowScrollsSideways) {
     EXPECT_EQ(Table().HorizontalOffset(), 0);
     bar->setValue(bar->maximum());
     EXPECT_EQ(Table().HorizontalOffset(), bar->maximum());
+
+    // The table's menu opens at the pointer, however far the table scrolled.
+    const QPoint near(20, 20);
+    QTest::mousePress(&Table(), Qt::RightButton, Qt::ControlModifier, near);
+    QMenu* menu = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (QMenu* shown : Window().findChildren<QMenu*>())
+                if (shown->isVisible()) menu = shown;
+            return menu != nullptr;
+        },
+        2000));
+    EXPECT_LE((menu->pos() - Table().mapToGlobal(near)).manhattanLength(), 2);
+    menu->close();
+    QTest::mouseRelease(&Table(), Qt::RightButton, Qt::ControlModifier, near);
 }
 
 }  // namespace
