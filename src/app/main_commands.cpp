@@ -25,7 +25,7 @@
 #include "records/bookmarks.h"
 #include "records/hi_scores.h"
 #include "records/hold_and_exit.h"
-#include "records/move_log.h"
+#include "engine/move_log.h"
 #include "records/open_game.h"
 #include "records/save_game.h"
 #include "store/file_error.h"

@@ -2,7 +2,7 @@
 
 #include "model/rule_index.h"
 #include "model/sound_events.h"
-#include "records/move_log.h"
+#include "engine/move_log.h"
 
 namespace vis {
 

@@ -9,7 +9,7 @@
 #include "engine/pointer_lift.h"
 #include "engine/table_queries.h"
 #include "model/rule_index.h"
-#include "records/move_log.h"
+#include "engine/move_log.h"
 #include "view/geometry/card_position.h"
 
 namespace vis {

@@ -7,7 +7,7 @@
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/rule_index.h"
-#include "records/move_log.h"
+#include "engine/move_log.h"
 
 namespace vis {
 

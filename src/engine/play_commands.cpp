@@ -14,7 +14,7 @@
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/text.h"
-#include "records/move_log.h"
+#include "engine/move_log.h"
 
 namespace vis {
 

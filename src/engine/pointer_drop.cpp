@@ -12,7 +12,7 @@
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/rule_index.h"
-#include "records/move_log.h"
+#include "engine/move_log.h"
 #include "view/geometry/card_position.h"
 #include "view/geometry/fan_types.h"
 

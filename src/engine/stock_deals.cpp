@@ -8,7 +8,7 @@
 #include "model/families.h"
 #include "model/rule_index.h"
 #include "model/text.h"
-#include "records/move_log.h"
+#include "engine/move_log.h"
 
 namespace vis {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "records/move_log.h"
+#include "engine/move_log.h"
 #include "records/open_game.h"
 #include "store/durable_file.h"
 

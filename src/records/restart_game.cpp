@@ -4,7 +4,7 @@
 #include "engine/scoring.h"
 #include "model/sound_events.h"
 #include "records/open_game.h"
-#include "records/position_snapshot.h"
+#include "model/position_snapshot.h"
 
 namespace vis {
 

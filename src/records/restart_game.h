@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/move_history.h"
-#include "records/position_snapshot.h"
+#include "model/position_snapshot.h"
 
 namespace vis {
 

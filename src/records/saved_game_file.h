@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/game_context.h"
-#include "records/position_snapshot.h"
+#include "model/position_snapshot.h"
 
 namespace vis {
 

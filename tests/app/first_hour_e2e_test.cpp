@@ -19,7 +19,7 @@
 #include "model/new_game.h"
 #include "model/program_paths.h"
 #include "model/text.h"
-#include "records/position_snapshot.h"
+#include "model/position_snapshot.h"
 #include "records/restart_game.h"
 #include "records/saved_game_file.h"
 

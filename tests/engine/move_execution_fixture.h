@@ -14,8 +14,8 @@
 #include "engine/play_hooks.h"
 #include "model/headless_ui.h"
 #include "model/rule_index.h"
-#include "records/move_log.h"
-#include "records/position_snapshot.h"
+#include "engine/move_log.h"
+#include "model/position_snapshot.h"
 
 namespace vis::test {
 

@@ -8,8 +8,8 @@
 #include "engine/catalog_game_fixture.h"
 #include "engine/move_execution.h"
 #include "engine/rank_relations.h"
-#include "records/move_log.h"
-#include "records/position_snapshot.h"
+#include "engine/move_log.h"
+#include "model/position_snapshot.h"
 
 namespace vis {
 namespace {

@@ -18,7 +18,7 @@
 #include "model/program_paths.h"
 #include "model/rule_index.h"
 #include "model/shuffle.h"
-#include "records/position_snapshot.h"
+#include "model/position_snapshot.h"
 #include "support/source_tree.h"
 #include "support/temp_dir.h"
 

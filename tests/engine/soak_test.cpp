@@ -9,8 +9,8 @@
 #include <random>
 
 #include "engine/catalog_game_fixture.h"
-#include "records/move_log.h"
-#include "records/position_snapshot.h"
+#include "engine/move_log.h"
+#include "model/position_snapshot.h"
 
 namespace vis {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "model/headless_ui.h"
-#include "records/move_log.h"
-#include "records/position_snapshot.h"
+#include "engine/move_log.h"
+#include "model/position_snapshot.h"
 #include "support/temp_dir.h"
 
 namespace vis {

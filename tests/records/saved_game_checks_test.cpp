@@ -4,7 +4,7 @@
 
 #include "engine/catalog_game_fixture.h"
 #include "records/open_game.h"
-#include "records/position_snapshot.h"
+#include "model/position_snapshot.h"
 #include "records/saved_game_file.h"
 
 namespace vis {

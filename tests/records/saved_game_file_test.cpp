@@ -4,7 +4,7 @@
 
 #include "model/headless_ui.h"
 #include "model/text.h"
-#include "records/move_log.h"
+#include "engine/move_log.h"
 #include "store/player_name.h"
 
 namespace vis {

@@ -16,8 +16,8 @@
 #include "model/new_game.h"
 #include "model/rule_index.h"
 #include "records/game_statistics.h"
-#include "records/move_log.h"
-#include "records/position_snapshot.h"
+#include "engine/move_log.h"
+#include "model/position_snapshot.h"
 
 namespace vis::test {
 

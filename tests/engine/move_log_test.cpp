@@ -1,11 +1,11 @@
-#include "records/move_log.h"
+#include "engine/move_log.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "model/headless_ui.h"
-#include "records/position_snapshot.h"
+#include "model/position_snapshot.h"
 
 namespace vis {
 namespace {

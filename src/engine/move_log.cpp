@@ -1,10 +1,10 @@
-#include "records/move_log.h"
+#include "engine/move_log.h"
 
 #include <algorithm>
 
 #include "model/sound_events.h"
 #include "model/text.h"
-#include "records/position_snapshot.h"
+#include "model/position_snapshot.h"
 
 namespace vis {
 

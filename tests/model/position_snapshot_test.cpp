@@ -1,4 +1,4 @@
-#include "records/position_snapshot.h"
+#include "model/position_snapshot.h"
 
 #include <gtest/gtest.h>
 
