@@ -15,6 +15,7 @@
 #include "engine/autoplay.h"
 #include "engine/end_of_game.h"
 #include "engine/game_clock.h"
+#include "engine/move_log.h"
 #include "engine/scoring.h"
 #include "model/config_file.h"
 #include "model/new_game.h"
@@ -22,10 +23,10 @@
 #include "model/rules_help.h"
 #include "model/sound_events.h"
 #include "model/start_up.h"
+#include "options/customize_dialog.h"
 #include "records/bookmarks.h"
 #include "records/hi_scores.h"
 #include "records/hold_and_exit.h"
-#include "engine/move_log.h"
 #include "records/open_game.h"
 #include "records/save_game.h"
 #include "store/file_error.h"
@@ -153,6 +154,9 @@ void TfrmMain::RunCommand(Command command) {
                 return;
             case Command::kHiScores:
                 Ctx().ui.ShowHiScores(true, 0, "", -1);
+                return;
+            case Command::kCustomize:
+                ShowCustomizeDialog(*this, CustomizePage::kGeneral);
                 return;
             case Command::kContents:
                 ShowHelpTopic(this, services_, "proc", kGeneralHelpTopic);

@@ -7,7 +7,9 @@
 #include "app/main_window.h"
 #include "app/table_widget.h"
 #include "app/toolbar_glyphs.h"
+#include "engine/game_clock.h"
 #include "model/start_up.h"
+#include "options/customize_dialog.h"
 
 namespace vis {
 
@@ -57,10 +59,17 @@ constexpr MenuItem kItems[] = {
 
 // Commands whose dialogs come later: present, never enabled yet.
 constexpr Command kWaitingForDialogs[] = {
-    Command::kPlayers,           Command::kGameInformation,    Command::kGameStatistics,
-    Command::kPlayersStatistics, Command::kAllGamesStatistics, Command::kLogStatistics,
-    Command::kOverallScore,      Command::kCustomize,          Command::kCustomizeRules,
-    Command::kCardCounter,       Command::kTipOfTheDay,        Command::kAbout,
+    Command::kPlayers,
+    Command::kGameInformation,
+    Command::kGameStatistics,
+    Command::kPlayersStatistics,
+    Command::kAllGamesStatistics,
+    Command::kLogStatistics,
+    Command::kOverallScore,
+    Command::kCustomizeRules,
+    Command::kCardCounter,
+    Command::kTipOfTheDay,
+    Command::kAbout,
 };
 
 // The commands a game in play enables together.
@@ -177,9 +186,19 @@ void TfrmMain::CreateMenus() {
     popup("Game information...", Command::kGameInformation);
     popup("Favorite games...", Command::kFavoriteGames);
     popMain_->addSeparator();
-    // The Customize dialog's pages come with that dialog.
-    for (const char* caption : {"Change card set", "Change deck", "Change background"})
-        popMain_->addAction(QString::fromLatin1(caption))->setEnabled(false);
+    const std::pair<const char*, CustomizePage> changes[] = {
+        {"Change card set", CustomizePage::kCards},
+        {"Change deck", CustomizePage::kDecks},
+        {"Change background", CustomizePage::kBackgrounds}};
+    for (const auto& [caption, page] : changes) {
+        QAction* item = popup(caption, Command::kCustomize);
+        disconnect(item, &QAction::triggered, nullptr, nullptr);
+        connect(item, &QAction::triggered, this, [this, page] {
+            // Time in the dialog is not playing time.
+            ClockHeldForDialog clockHeld(Ctx());
+            ShowCustomizeDialog(*this, page);
+        });
+    }
     popMain_->addSeparator();
     popup("Pause\tCtrl+P", Command::kPause);
     popup("Quit game\tCtrl+Q", Command::kQuitGame);
@@ -194,7 +213,7 @@ void TfrmMain::SetCommandGroupEnabled(CommandGroup group, bool enabled) {
             for (const Command command : kGameGroup) actions_[command]->setEnabled(enabled);
             break;
         case CommandGroup::kCustomize:
-            // The Customize dialog is not there yet.
+            actions_[Command::kCustomize]->setEnabled(enabled);
             break;
         case CommandGroup::kAutoplay:
             actions_[Command::kAutoplay]->setEnabled(enabled);
@@ -210,7 +229,7 @@ bool TfrmMain::IsCommandGroupEnabled(CommandGroup group) const {
         case CommandGroup::kGame:
             return gameGroupEnabled_;
         case CommandGroup::kCustomize:
-            return false;
+            return actions_.at(Command::kCustomize)->isEnabled();
         case CommandGroup::kAutoplay:
             return actions_.at(Command::kAutoplay)->isEnabled();
         case CommandGroup::kSaving:

@@ -116,6 +116,14 @@ public:
     TableWindow CurrentTableWindow() const;
     ScreenSize Screen() const;
 
+    // The options the Customize dialog saved, in force at once, and the
+    // table drawn again with the cards and background in force
+    // (options_commands.cpp).
+    void ApplyPresentationOptions();
+    void RebuildTable();
+    // The random background, faces and back of a new deal.
+    void PickRandomPresentation();
+
     // Runs a command as its menu item does.
     void RunCommand(Command command);
     // The first activation: a held game resumed, else the game selection.

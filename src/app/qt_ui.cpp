@@ -284,6 +284,10 @@ bool QtUi::IsCommandGroupEnabled(CommandGroup group) {
     return window_ && window_->IsCommandGroupEnabled(group);
 }
 
+void QtUi::PickRandomPresentation() {
+    if (window_) window_->PickRandomPresentation();
+}
+
 void QtUi::PaintBackground() {
     if (window_) window_->Painter().PaintBackground();
 }

@@ -66,7 +66,7 @@ public:
     void RepaintMainWindow() override;
     void SetCommandGroupEnabled(CommandGroup group, bool enabled) override;
     bool IsCommandGroupEnabled(CommandGroup group) override;
-    void PickRandomPresentation() override {}
+    void PickRandomPresentation() override;
     void PaintBackground() override;
     void AnimateDeal() override;
     void PaintEmptyTable() override;

@@ -130,8 +130,12 @@ QColor DefaultBackgroundColour(bool richColours) {
 }
 
 std::filesystem::path CustomBackgroundPath(const GameContext& ctx) {
-    const std::string name =
-        Trim(ReadPref(ConfigFilePath(ctx.state), kPreferenceSection, kCustomBackgroundKey, ""));
+    return CustomBackgroundPath(
+        ctx, ReadPref(ConfigFilePath(ctx.state), kPreferenceSection, kCustomBackgroundKey, ""));
+}
+
+std::filesystem::path CustomBackgroundPath(const GameContext& ctx, const std::string& stored) {
+    const std::string name = Trim(stored);
     if (name.find_first_of("\\/") == std::string::npos)
         return ProgramFile(ctx.state, "Images\\" + name + ".bmp");
     std::filesystem::path path = NativeRelativePath(name);
@@ -148,14 +152,18 @@ void PaintBackground(PaintScene& scene) {
             target.fill(DefaultBackgroundColour(scene.display.richColours));
             break;
         case BackgroundMode::kCustomPicture: {
-            const std::filesystem::path path = CustomBackgroundPath(scene.ctx);
+            const std::filesystem::path path =
+                scene.display.customBackground
+                    ? CustomBackgroundPath(scene.ctx, *scene.display.customBackground)
+                    : CustomBackgroundPath(scene.ctx);
             std::error_code ec;
             const QImage picture = std::filesystem::is_regular_file(path, ec)
                                        ? QImage(QString::fromStdString(path.string()))
                                        : QImage();
             if (picture.isNull()) {
-                // Reported once: the option is reset before the message.
-                ForgetCustomBackground(scene.ctx);
+                // Reported once: the option is reset before the message. A
+                // previewed picture is not the option in force.
+                if (!scene.display.customBackground) ForgetCustomBackground(scene.ctx);
                 scene.ctx.ui.ShowMessage(std::string(kCustomBackgroundMissing) + path.string());
                 target.fill(DefaultBackgroundColour(scene.display.richColours));
                 break;

@@ -35,6 +35,7 @@ inline constexpr int kLastTiledPicture = 499;
 // The player's picture file named by the configuration; a bare name is a
 // ".bmp" in the program's "Images\" folder.
 std::filesystem::path CustomBackgroundPath(const GameContext& ctx);
+std::filesystem::path CustomBackgroundPath(const GameContext& ctx, const std::string& name);
 
 // Paints `BackgroundBitmap` and copies it to `BackBitmap`. A picture file
 // that cannot be found is reported once; the option then goes back to the

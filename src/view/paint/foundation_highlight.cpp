@@ -54,30 +54,35 @@ void PaintHighlight(PaintScene& scene, int index, const FoundationHighlight& hig
     // One pixel in from every side.
     const QRect rect = card.adjusted(1, 1, -1, -1).intersected(scene.Back().rect());
     if (rect.isEmpty()) return;
-    const QColor colour = HighlightColour(highlight.colour);
-    switch (highlight.style) {
-        case kFineDiagonals:
-            PaintFineDiagonals(scene.Back(), rect, colour.rgb());
-            break;
-        case kSolid:
-            PaintPattern(scene.Back(), rect, colour, Qt::SolidPattern);
-            break;
-        case kBackDiagonalHatch:
-            PaintPattern(scene.Back(), rect, colour, Qt::BDiagPattern);
-            break;
-        case kCrossHatch:
-            PaintPattern(scene.Back(), rect, colour, Qt::CrossPattern);
-            break;
-        case kDiagonalCrossHatch:
-            PaintPattern(scene.Back(), rect, colour, Qt::DiagCrossPattern);
-            break;
-        default:
-            return;
-    }
+    if (!PaintHighlightMark(scene.Back(), rect, highlight.style, HighlightColour(highlight.colour)))
+        return;
     scene.picture.Changed(rect);
 }
 
 }  // namespace
+
+bool PaintHighlightMark(QImage& target, const QRect& rect, int style, QColor colour) {
+    switch (style) {
+        case kFineDiagonals:
+            PaintFineDiagonals(target, rect, colour.rgb());
+            break;
+        case kSolid:
+            PaintPattern(target, rect, colour, Qt::SolidPattern);
+            break;
+        case kBackDiagonalHatch:
+            PaintPattern(target, rect, colour, Qt::BDiagPattern);
+            break;
+        case kCrossHatch:
+            PaintPattern(target, rect, colour, Qt::CrossPattern);
+            break;
+        case kDiagonalCrossHatch:
+            PaintPattern(target, rect, colour, Qt::DiagCrossPattern);
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
 
 QColor HighlightColour(int code) {
     if (code < 0 || code >= kHighlightColourCount) return QColor(0, 0, 0);

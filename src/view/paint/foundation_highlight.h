@@ -19,6 +19,10 @@ struct FoundationHighlight {
 // The colour of a highlight colour code; black for codes outside the table.
 QColor HighlightColour(int code);
 
+// Paints a mark style (1-5) over `rect`; false for no mark (style 0 or
+// unknown).
+bool PaintHighlightMark(QImage& target, const QRect& rect, int style, QColor colour);
+
 // Foundation `index` holds as many cards as it can: rule 112 + i, or rule
 // 31 when that rule is -1.
 bool IsFoundationComplete(const GameContext& ctx, int index);

@@ -3,6 +3,9 @@
 // the steps receive them together.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include <QPoint>
 #include <QRect>
 #include <algorithm>
@@ -31,6 +34,9 @@ struct DisplayFacts {
     bool richColours = true;
     // The vertical scroll bar is shown; the fade then reaches further down.
     bool scrollBarShown = false;
+    // A picture file painted in place of the configured one, so a preview of
+    // the options never has to write the configuration file.
+    std::optional<std::string> customBackground = std::nullopt;
 };
 
 struct PaintScene {

@@ -37,7 +37,9 @@ void TablePainter::SetWindow(const TableWindow& window, ScreenSize screen) {
 }
 
 PaintScene TablePainter::Scene() {
-    return PaintScene{ctx_, library_, images_, picture_, stockBlocks_, display_};
+    DisplayFacts display = display_;
+    if (previewBackground_) display.customBackground = previewBackground_;
+    return PaintScene{ctx_, library_, images_, picture_, stockBlocks_, display};
 }
 
 void TablePainter::ReloadImages() {

@@ -6,7 +6,9 @@
 #include <QRect>
 #include <QSize>
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "view/geometry/table_window.h"
@@ -29,6 +31,11 @@ public:
     // colour depth and scroll bar.
     void SetWindow(const TableWindow& window, ScreenSize screen);
     void SetDisplay(const DisplayFacts& display) { display_ = display; }
+    // While the options are tried out, the picture file the table shows in
+    // place of the configured one; empty again afterwards.
+    void SetPreviewBackground(std::optional<std::string> file) {
+        previewBackground_ = std::move(file);
+    }
     // Both off-screen pictures take the size (screen + 30, taller while
     // the table scrolls).
     void ResizePictures(QSize size) { picture_.Resize(size); }
@@ -66,6 +73,7 @@ private:
     DisplayFacts display_;
     TableWindow window_;
     ScreenSize screen_;
+    std::optional<std::string> previewBackground_;
 };
 
 }  // namespace vis
