@@ -9,12 +9,14 @@
 #include "app/game_session.h"
 #include "app/main_window.h"
 #include "app/sound_player.h"
+#include "app/statistics_commands.h"
 #include "app/table_widget.h"
 #include "dialogs/game_selection.h"
 #include "dialogs/help_window.h"
 #include "engine/autoplay.h"
 #include "engine/end_of_game.h"
 #include "engine/game_clock.h"
+#include "engine/move_log.h"
 #include "engine/scoring.h"
 #include "model/config_file.h"
 #include "model/new_game.h"
@@ -25,7 +27,6 @@
 #include "records/bookmarks.h"
 #include "records/hi_scores.h"
 #include "records/hold_and_exit.h"
-#include "engine/move_log.h"
 #include "records/open_game.h"
 #include "records/save_game.h"
 #include "store/file_error.h"
@@ -158,6 +159,7 @@ void TfrmMain::RunCommand(Command command) {
                 ShowHelpTopic(this, services_, "proc", kGeneralHelpTopic);
                 return;
             default:
+                if (RunStatisticsCommand(this, services_, command)) return;
                 // The dialogs of the remaining commands come later.
                 return;
         }
