@@ -9,6 +9,7 @@
 #include "app/game_session.h"
 #include "app/main_window.h"
 #include "app/sound_player.h"
+#include "app/statistics_commands.h"
 #include "app/table_widget.h"
 #include "dialogs/game_selection.h"
 #include "dialogs/help_window.h"
@@ -162,6 +163,7 @@ void TfrmMain::RunCommand(Command command) {
                 ShowHelpTopic(this, services_, "proc", kGeneralHelpTopic);
                 return;
             default:
+                if (RunStatisticsCommand(this, services_, command)) return;
                 // The dialogs of the remaining commands come later.
                 return;
         }

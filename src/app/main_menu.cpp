@@ -61,7 +61,6 @@ constexpr MenuItem kItems[] = {
 constexpr Command kWaitingForDialogs[] = {
     Command::kPlayers,
     Command::kGameInformation,
-    Command::kGameStatistics,
     Command::kPlayersStatistics,
     Command::kAllGamesStatistics,
     Command::kLogStatistics,

@@ -10,6 +10,8 @@
 #include "app/record_text.h"
 #include "dialogs/help_window.h"
 #include "dialogs/record_pictures.h"
+#include "dialogs/record_texts.h"
+#include "dialogs/statistics_dialog.h"
 #include "model/text.h"
 #include "records/game_statistics.h"
 #include "records/string_table.h"
@@ -20,22 +22,7 @@ namespace {
 
 constexpr int kGameWonHelpTopic = 0;
 
-QString CountText(std::int64_t count, int percent) {
-    QString text = QString::number(count);
-    if (percent >= 0) text += QStringLiteral("  (%1%)").arg(percent);
-    return text;
-}
-
-QString Localized(const GameContext& ctx, int number) {
-    return QString::fromStdString(std::string(LocalizedString(ctx.state, number)));
-}
-
 }  // namespace
-
-int PercentWon(std::int64_t won, std::int64_t lost) {
-    if (won + lost <= 0) return -1;
-    return static_cast<int>((won * 100.0) / static_cast<double>(won + lost) + 0.5);
-}
 
 TfrmGameWon::TfrmGameWon(QWidget* parent, AppServices& app)
     : QDialog(parent),
@@ -54,17 +41,19 @@ TfrmGameWon::TfrmGameWon(QWidget* parent, AppServices& app)
     setWindowTitle(tr("Game won"));
 
     auto* totals = new QGridLayout(grpTotal_);
-    totals->addWidget(new QLabel(Localized(app.ctx, text_id::kWonHeader) + ":"), 0, 0);
+    totals->addWidget(new QLabel(LocalizedText(app.ctx, text_id::kWonHeader) + ":"), 0, 0);
     totals->addWidget(lblWon_, 0, 1);
-    totals->addWidget(new QLabel(Localized(app.ctx, text_id::kLostHeader) + ":"), 1, 0);
+    totals->addWidget(new QLabel(LocalizedText(app.ctx, text_id::kLostHeader) + ":"), 1, 0);
     totals->addWidget(lblLost_, 1, 1);
     totals->addWidget(new QLabel(tr("Total:")), 2, 0);
     totals->addWidget(lblTotal_, 2, 1);
     totals->addWidget(imgPie_, 0, 2, 3, 1, Qt::AlignCenter);
     FillTotals();
 
-    // The statistics dialog is not there yet.
-    btnStatistics_->setEnabled(false);
+    connect(btnStatistics_, &QPushButton::clicked, this, [this] {
+        ShowStatisticsDialog(this, app_);
+        FillTotals();
+    });
     btnNewGame_->setDefault(true);
     connect(btnNewGame_, &QPushButton::clicked, this, [this] { Choose(GameWonChoice::kNewGame); });
     connect(btnRestart_, &QPushButton::clicked, this, [this] { Choose(GameWonChoice::kRestart); });
@@ -104,8 +93,8 @@ void TfrmGameWon::FillTotals() {
     }
     const int percentWon = PercentWon(record.won, record.lost);
     pieLost_ = percentWon < 0 ? -1 : 100 - percentWon;
-    lblWon_->setText(CountText(record.won, percentWon));
-    lblLost_->setText(CountText(record.lost, pieLost_));
+    lblWon_->setText(CountWithPercent(record.won, percentWon));
+    lblLost_->setText(CountWithPercent(record.lost, pieLost_));
     lblTotal_->setText(QString::number(record.won + record.lost));
     imgPie_->setPixmap(PiePicture(pieLost_, palette().color(QPalette::Window)));
 }

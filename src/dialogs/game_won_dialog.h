@@ -13,9 +13,6 @@ class QPushButton;
 
 namespace vis {
 
-// The share of games won, rounded; -1 when no game was played.
-int PercentWon(std::int64_t won, std::int64_t lost);
-
 enum class GameWonChoice { kNone, kNewGame, kRestart, kOpenGame, kSelectNumber };
 
 class TfrmGameWon : public QDialog {

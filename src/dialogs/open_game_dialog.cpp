@@ -24,6 +24,7 @@
 #include "dialogs/game_preview.h"
 #include "dialogs/game_selection.h"
 #include "dialogs/game_tree_view.h"
+#include "dialogs/statistics_dialog.h"
 #include "engine/engine_hooks.h"
 #include "model/catalog.h"
 #include "model/config_file.h"
@@ -90,10 +91,8 @@ void TfrmOpenGame::BuildControls() {
     auto* menuBar = new QMenuBar(this);
     QMenu* menu = menuBar->addMenu(tr("&Game"));
     mnuRules_ = menu->addAction(tr("&Rules"), this, &TfrmOpenGame::btnRulesClick);
-    mnuStatistics_ = menu->addAction(tr("Statistics..."));
+    mnuStatistics_ = menu->addAction(tr("Statistics..."), this, &TfrmOpenGame::btnStatisticsClick);
     mnuStatistics_->setShortcut(QKeySequence(Qt::Key_F4));
-    // The statistics dialog comes with the statistics windows.
-    mnuStatistics_->setEnabled(false);
     QAction* favourites =
         menu->addAction(tr("Favorite games..."), this, &TfrmOpenGame::mnuFavoritesClick);
     favourites->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -178,6 +177,7 @@ void TfrmOpenGame::BuildControls() {
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnOpenSaved, &QPushButton::clicked, this, &TfrmOpenGame::btnOpenSavedClick);
     connect(btnRules_, &QPushButton::clicked, this, &TfrmOpenGame::btnRulesClick);
+    connect(btnStatistics_, &QPushButton::clicked, this, &TfrmOpenGame::btnStatisticsClick);
 
     auto* buttons = new QHBoxLayout;
     auto* playerLabel = new QLabel(tr("&Player:"));
@@ -203,6 +203,12 @@ void TfrmOpenGame::BuildControls() {
     });
     connect(trvGames_, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { trvGamesDblClick(item); });
+}
+
+void TfrmOpenGame::btnStatisticsClick() {
+    if (!IsGameCode(SelectedCode())) return;
+    ShowStatisticsDialog(this, app_,
+                         {.game = SelectedCode(), .player = RecordTextOf(SelectedPlayer())});
 }
 
 void TfrmOpenGame::FillPlayers() {
@@ -240,12 +246,12 @@ QString TfrmOpenGame::SelectedPlayer() const {
 void TfrmOpenGame::DescribeSelection() {
     const int code = SelectedCode();
     const bool game = IsGameCode(code) && trvGames_->currentItem();
-    for (QWidget* control : {static_cast<QWidget*>(btnOK_), static_cast<QWidget*>(btnRules_),
-                             static_cast<QWidget*>(chkPreview_)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(btnOK_), static_cast<QWidget*>(btnRules_),
+          static_cast<QWidget*>(btnStatistics_), static_cast<QWidget*>(chkPreview_)})
         control->setEnabled(game);
     mnuRules_->setEnabled(game);
-    // The statistics dialog comes with the statistics windows.
-    btnStatistics_->setEnabled(false);
+    mnuStatistics_->setEnabled(game);
     mnuDelete_->setEnabled(code >= kFirstCustomGame);
     if (!game) {
         pnlDescription_->setCurrentIndex(0);

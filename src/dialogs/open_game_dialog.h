@@ -44,6 +44,7 @@ public:
     void btnOKClick();
     void btnOpenSavedClick();
     void btnRulesClick();
+    void btnStatisticsClick();
     void mnuFavoritesClick();
     void mnuDeleteClick();
     void trvGamesDblClick(QTreeWidgetItem* item);

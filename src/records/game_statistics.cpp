@@ -124,8 +124,11 @@ std::string FormatGameStatsRecord(const GameStatsRecord& r) {
            " " + ZeroPad(0, kScoreWidth);
 }
 
-GameStatsRecord ParseGameStatsRecord(std::string_view text) {
-    GameStatsRecord r;
+namespace {
+
+// Reads the fields up to the first that is not a number; returns how many
+// were read.
+int ParseFields(std::string_view text, GameStatsRecord& r) {
     struct Field {
         std::size_t offset;
         std::size_t width;
@@ -140,14 +143,31 @@ GameStatsRecord ParseGameStatsRecord(std::string_view text) {
         {35, 6, &GameStatsRecord::currentLosingStreak},
         {42, 12, &GameStatsRecord::totalScore},
     };
+    int read = 0;
     for (const Field& f : kFields) {
         const auto number = f.offset < text.size()
                                 ? ParseRecordNumber(text.substr(f.offset, f.width))
                                 : std::nullopt;
         if (!number) break;
         r.*f.value = *number;
+        ++read;
     }
+    return read;
+}
+
+constexpr int kReadFields = 7;
+
+}  // namespace
+
+GameStatsRecord ParseGameStatsRecord(std::string_view text) {
+    GameStatsRecord r;
+    ParseFields(text, r);
     return r;
+}
+
+bool IsWholeGameStatsRecord(std::string_view text) {
+    GameStatsRecord r;
+    return ParseFields(text, r) == kReadFields;
 }
 
 std::string GameSectionName(int game) {
@@ -163,6 +183,13 @@ GameStatsRecord StatisticsFile::Record(int game, std::string_view player) const 
     const auto section = sections_.find(GameSectionName(game));
     if (section == sections_.end()) return {};
     return ParseGameStatsRecord(FindRecord(section->second, player).value_or(""));
+}
+
+bool StatisticsFile::RecordIsWhole(int game, std::string_view player) const {
+    const auto section = sections_.find(GameSectionName(game));
+    if (section == sections_.end()) return true;
+    const auto text = FindRecord(section->second, player);
+    return !text || IsWholeGameStatsRecord(*text);
 }
 
 GameStatistics ReadGameStatistics(const GameContext& ctx, const StatisticsFile* file, int game,

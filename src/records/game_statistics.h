@@ -34,6 +34,8 @@ std::string FormatGameStatsRecord(const GameStatsRecord& record);
 // Reads the seven fields at their positions; from the first field that is
 // not a number on, every field counts as 0.
 GameStatsRecord ParseGameStatsRecord(std::string_view text);
+// Whether all seven fields of a record text can be read.
+bool IsWholeGameStatsRecord(std::string_view text);
 
 // The section name of a game: its number in four digits.
 std::string GameSectionName(int game);
@@ -53,6 +55,9 @@ public:
     // file reads as all-zero records.
     explicit StatisticsFile(const std::filesystem::path& file);
     GameStatsRecord Record(int game, std::string_view player) const;
+    // False when the stored record of (game, player) has a field that
+    // cannot be read; a missing record is whole.
+    bool RecordIsWhole(int game, std::string_view player) const;
 
 private:
     std::map<std::string, std::vector<std::string>, std::less<>> sections_;

@@ -1,0 +1,17 @@
+#include "app/statistics_commands.h"
+
+#include "dialogs/statistics_dialog.h"
+
+namespace vis {
+
+bool RunStatisticsCommand(QWidget* parent, AppServices& app, Command command) {
+    switch (command) {
+        case Command::kGameStatistics:
+            ShowStatisticsDialog(parent, app);
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace vis

@@ -1,0 +1,16 @@
+// The Statistics menu's record dialogs, opened for the current game and
+// player.
+#pragma once
+
+#include "app/app_services.h"
+#include "app/main_window.h"
+
+class QWidget;
+
+namespace vis {
+
+// Runs `command` when it is one of the statistics dialogs; false when it
+// is not.
+bool RunStatisticsCommand(QWidget* parent, AppServices& app, Command command);
+
+}  // namespace vis
