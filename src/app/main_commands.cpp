@@ -12,6 +12,7 @@
 #include "app/table_widget.h"
 #include "dialogs/game_selection.h"
 #include "dialogs/help_window.h"
+#include "dialogs/players_dialog.h"
 #include "engine/autoplay.h"
 #include "engine/end_of_game.h"
 #include "engine/game_clock.h"
@@ -154,6 +155,8 @@ void TfrmMain::RunCommand(Command command) {
             case Command::kHiScores:
                 Ctx().ui.ShowHiScores(true, 0, "", -1);
                 return;
+            case Command::kPlayers:
+                return ShowPlayersDialog(this, services_);
             case Command::kContents:
                 ShowHelpTopic(this, services_, "proc", kGeneralHelpTopic);
                 return;

@@ -57,10 +57,10 @@ constexpr MenuItem kItems[] = {
 
 // Commands whose dialogs come later: present, never enabled yet.
 constexpr Command kWaitingForDialogs[] = {
-    Command::kPlayers,           Command::kGameInformation,    Command::kGameStatistics,
-    Command::kPlayersStatistics, Command::kAllGamesStatistics, Command::kLogStatistics,
-    Command::kOverallScore,      Command::kCustomize,          Command::kCustomizeRules,
-    Command::kCardCounter,       Command::kTipOfTheDay,        Command::kAbout,
+    Command::kGameInformation,    Command::kGameStatistics, Command::kPlayersStatistics,
+    Command::kAllGamesStatistics, Command::kLogStatistics,  Command::kOverallScore,
+    Command::kCustomize,          Command::kCustomizeRules, Command::kCardCounter,
+    Command::kTipOfTheDay,        Command::kAbout,
 };
 
 // The commands a game in play enables together.
