@@ -13,6 +13,7 @@
 #include "app/table_widget.h"
 #include "dialogs/game_selection.h"
 #include "dialogs/help_window.h"
+#include "dialogs/players_dialog.h"
 #include "engine/autoplay.h"
 #include "engine/end_of_game.h"
 #include "engine/game_clock.h"
@@ -159,6 +160,8 @@ void TfrmMain::RunCommand(Command command) {
             case Command::kCustomize:
                 ShowCustomizeDialog(*this, CustomizePage::kGeneral);
                 return;
+            case Command::kPlayers:
+                return ShowPlayersDialog(this, services_);
             case Command::kContents:
                 ShowHelpTopic(this, services_, "proc", kGeneralHelpTopic);
                 return;

@@ -59,7 +59,6 @@ constexpr MenuItem kItems[] = {
 
 // Commands whose dialogs come later: present, never enabled yet.
 constexpr Command kWaitingForDialogs[] = {
-    Command::kPlayers,
     Command::kGameInformation,
     Command::kPlayersStatistics,
     Command::kAllGamesStatistics,

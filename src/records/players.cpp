@@ -5,6 +5,7 @@
 #include "model/config_file.h"
 #include "model/program_paths.h"
 #include "model/text.h"
+#include "records/overall_score.h"
 #include "records/record_files.h"
 #include "store/file_lock.h"
 #include "store/player_name.h"
@@ -22,6 +23,19 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return ToUpperAscii(a) < ToUpperAscii(b);
 }
 
+// The overall score is kept under a section named by the player.
+bool RenameOverallScoreSection(GameContext& ctx, const std::string& oldName,
+                               const std::string& newName) {
+    const auto path = ProgramFile(ctx.state, std::string(kOverallScoreFile));
+    if (!std::filesystem::exists(path) || FindSection(path, newName)) return true;
+    const std::string oldHeader = "[" + oldName + "]";
+    return RewriteLines(ctx.ui, path, [&](std::string& line) {
+        if (line != oldHeader) return false;
+        line = "[" + newName + "]";
+        return true;
+    });
+}
+
 }  // namespace
 
 std::vector<std::string> ReadPlayers(const std::filesystem::path& configFile) {
@@ -31,12 +45,16 @@ std::vector<std::string> ReadPlayers(const std::filesystem::path& configFile) {
         // Start-up tells the player about a name that cannot be stored.
         if (IsStorablePlayerName(name)) players.push_back(std::move(name));
     }
-    std::stable_sort(players.begin(), players.end(), LessIgnoringCase);
+    SortPlayers(players);
     return players;
 }
 
-void WritePlayers(const std::filesystem::path& configFile, std::vector<std::string> players) {
+void SortPlayers(std::vector<std::string>& players) {
     std::stable_sort(players.begin(), players.end(), LessIgnoringCase);
+}
+
+void WritePlayers(const std::filesystem::path& configFile, std::vector<std::string> players) {
+    SortPlayers(players);
     for (int n = 1; n <= kMaxPlayers; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         WritePref(configFile, kUsersSection, UserKey(n), i < players.size() ? players[i] : "");
@@ -58,7 +76,8 @@ bool RenamePlayerInRecords(GameContext& ctx, std::string oldName, std::string ne
                 return false;
             }
             if (inVersion) return false;
-            const std::size_t eq = line.find('=');
+            // The value never holds "=", a name may: the key ends at the last one.
+            const std::size_t eq = line.rfind('=');
             if (eq == std::string::npos || line.compare(0, eq, oldName) != 0 ||
                 eq != oldName.size())
                 return false;
@@ -71,7 +90,22 @@ bool RenamePlayerInRecords(GameContext& ctx, std::string oldName, std::string ne
                                     static_cast<int>(kLogPlayerColumn), oldPadded, newPadded);
     const bool scores = ReplaceInLines(ctx.ui, ProgramFile(ctx.state, "DATA\\STAT_SCR.DAT"),
                                        static_cast<int>(kScorePlayerColumn), oldPadded, newPadded);
-    return stats && log && scores;
+    const bool overall = RenameOverallScoreSection(ctx, oldName, newName);
+    return stats && log && scores && overall;
+}
+
+std::string PlayerNameRefusal(std::string_view typed, const std::vector<std::string>& players,
+                              std::string_view renaming) {
+    const std::string name = Trim(typed);
+    if (name.empty()) return "Please enter at least 1 character.";
+    const auto same = [&](const std::string& player) { return TrimRight(player) == name; };
+    if (name != TrimRight(renaming) && std::any_of(players.begin(), players.end(), same))
+        return "This player name already exists.";
+    if (std::string problem = PlayerNameProblem(name); !problem.empty()) return problem;
+    if (renaming.empty() && players.size() >= static_cast<std::size_t>(kMaxPlayers))
+        return "No more than " + std::to_string(kMaxPlayers) +
+               " players can be kept: delete one first.";
+    return {};
 }
 
 }  // namespace vis

@@ -78,5 +78,50 @@ TEST_F(PlayersTest, RenamingSomeoneWithoutRecordsChangesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(Data("STAT_LOG.DAT")));
 }
 
+TEST_F(PlayersTest, RenameFollowsNamesWithEqualsAndTheOverallScore) {
+    test::WriteFile(Data("STAT.DAT"), "[0001]\r\na=b=rec1\r\na=rec2\r\n");
+    test::WriteFile(Data("STAT_GLO.DAT"), "[a=b]\r\nT01=x\r\n[Cy]\r\nT01=y\r\n");
+    ASSERT_TRUE(RenamePlayerInRecords(ctx, "a=b", "Bea"));
+    EXPECT_EQ(test::ReadFile(Data("STAT.DAT")), "[0001]\r\nBea=rec1\r\na=rec2\r\n");
+    EXPECT_EQ(test::ReadFile(Data("STAT_GLO.DAT")), "[Bea]\r\nT01=x\r\n[Cy]\r\nT01=y\r\n");
+
+    // A name that already has an overall score keeps its own; the renamed
+    // player's stays under the old name rather than being merged.
+    ASSERT_TRUE(RenamePlayerInRecords(ctx, "Bea", "Cy"));
+    EXPECT_EQ(test::ReadFile(Data("STAT_GLO.DAT")), "[Bea]\r\nT01=x\r\n[Cy]\r\nT01=y\r\n");
+    EXPECT_EQ(test::ReadFile(Data("STAT.DAT")), "[0001]\r\nCy=rec1\r\na=rec2\r\n");
+}
+
+TEST_F(PlayersTest, NameDialogRefusals) {
+    struct Case {
+        std::string typed;
+        std::string renaming;
+        std::string refusal;  // empty: accepted
+    };
+    const std::vector<std::string> players = {"Ann", "Bob"};
+    const Case cases[] = {
+        {"Cy", "", ""},
+        {"  Cy  ", "", ""},
+        {"", "", "Please enter at least 1 character."},
+        {"   ", "Ann", "Please enter at least 1 character."},
+        {"Bob", "", "This player name already exists."},
+        {"Bob  ", "", "This player name already exists."},
+        {"Bob", "Ann", "This player name already exists."},
+        {"Ann", "Ann", ""},  // unchanged
+        {"bob", "", ""},     // the records tell names apart by case
+        {"[x", "", PlayerNameProblem("[x")},
+        {std::string(31, 'a'), "Ann", PlayerNameProblem(std::string(31, 'a'))},
+        {"A\nB", "", PlayerNameProblem("A\nB")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlayerNameRefusal(c.typed, players, c.renaming), c.refusal) << c.typed;
+
+    std::vector<std::string> full;
+    for (int n = 0; n < kMaxPlayers; ++n) full.push_back("P" + std::to_string(n));
+    EXPECT_EQ(PlayerNameRefusal("New", full),
+              "No more than 20 players can be kept: delete one first.");
+    EXPECT_EQ(PlayerNameRefusal("New", full, "P3"), "");
+}
+
 }  // namespace
 }  // namespace vis
