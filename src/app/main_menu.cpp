@@ -7,7 +7,7 @@
 #include "app/main_window.h"
 #include "app/table_widget.h"
 #include "app/toolbar_glyphs.h"
-#include "model/start_up.h"
+#include "game/start_up.h"
 
 namespace vis {
 

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/record_text.h"
 #include "dialogs/help_window.h"
 #include "dialogs/record_pictures.h"
+#include "dialogs/record_text.h"
 #include "model/text.h"
 #include "records/game_statistics.h"
 #include "records/string_table.h"
