@@ -4,11 +4,11 @@
 // game.
 #include <benchmark/benchmark.h>
 
-#include "app/app_services.h"
-#include "app/resource_library.h"
+#include "dialogs/app_services.h"
 #include "dialogs/game_preview.h"
 #include "dialogs/open_game_dialog.h"
 #include "engine/engine_hooks.h"
+#include "media/resource_library.h"
 #include "model/catalog.h"
 #include "model/headless_ui.h"
 #include "model/program_paths.h"

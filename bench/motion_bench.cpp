@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <memory>
 
-#include "app/resource_library.h"
+#include "media/resource_library.h"
 #include "model/game_context.h"
 #include "model/headless_ui.h"
 #include "model/rule_index.h"

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "app/resource_library.h"
 #include "cli/cli_commands.h"
 #include "engine/engine_hooks.h"
+#include "media/resource_library.h"
 #include "view/geometry/card_size.h"
 #include "view/paint/table_painter.h"
 

@@ -8,7 +8,7 @@
 #include "app/table_widget.h"
 #include "app/toolbar_glyphs.h"
 #include "engine/game_clock.h"
-#include "model/start_up.h"
+#include "game/start_up.h"
 #include "options/customize_dialog.h"
 
 namespace vis {

@@ -8,10 +8,10 @@
 #include <map>
 #include <memory>
 
-#include "app/app_services.h"
 #include "app/input_blocker.h"
+#include "dialogs/app_services.h"
+#include "game/demo_panel.h"
 #include "model/ui_port.h"
-#include "records/demo_panel.h"
 #include "view/motion/table_motion.h"
 #include "view/paint/table_painter.h"
 

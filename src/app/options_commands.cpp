@@ -4,12 +4,12 @@
 #include <random>
 
 #include "app/main_window.h"
-#include "app/resource_library.h"
-#include "app/resource_names.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 #include "model/config_file.h"
 #include "model/program_paths.h"
 #include "options/random_presentation.h"
-#include "store/preference_keys.h"
+#include "model/preference_keys.h"
 #include "view/geometry/card_size.h"
 
 namespace vis {

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/resource_library.h"
-#include "app/resource_names.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 
 namespace vis {
 

@@ -10,13 +10,13 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "engine/autoplay.h"
+#include "game/start_up.h"
 #include "model/catalog.h"
 #include "model/config_file.h"
 #include "model/games_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "model/sound_events.h"
-#include "model/start_up.h"
-#include "store/preference_keys.h"
 
 namespace vis {
 

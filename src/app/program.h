@@ -9,8 +9,8 @@
 
 #include "app/game_session.h"
 #include "app/qt_ui.h"
-#include "app/resource_library.h"
-#include "app/sound_player.h"
+#include "media/resource_library.h"
+#include "media/sound_player.h"
 
 class QSplashScreen;
 class QTemporaryDir;

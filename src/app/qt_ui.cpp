@@ -13,13 +13,13 @@
 #include <QTimer>
 
 #include "app/main_window.h"
-#include "app/sound_player.h"
 #include "app/table_widget.h"
 #include "dialogs/game_won_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
+#include "game/start_up.h"
+#include "media/sound_player.h"
 #include "model/rules_help.h"
-#include "model/start_up.h"
 
 namespace vis {
 

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QSplashScreen>
 
-#include "app/resource_library.h"
-#include "app/resource_names.h"
-#include "model/start_up.h"
+#include "game/start_up.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 
 namespace vis {
 

@@ -2,7 +2,7 @@
 // player.
 #pragma once
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 #include "app/main_window.h"
 
 class QWidget;

@@ -14,8 +14,8 @@
 #include "app/main_window.h"
 #include "app/toolbar_glyphs.h"
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
-#include "store/preference_keys.h"
 
 namespace vis {
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QListWidget>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 
 namespace vis {
 

@@ -1,7 +1,7 @@
 #include "dialogs/game_preview.h"
 
+#include "game/new_game.h"
 #include "model/catalog.h"
-#include "model/new_game.h"
 #include "view/geometry/scroll_bar.h"
 #include "view/geometry/table_window.h"
 

@@ -5,17 +5,17 @@
 #include <QPixmap>
 #include <QPointer>
 
-#include "app/app_services.h"
-#include "app/record_text.h"
-#include "app/resource_library.h"
+#include "dialogs/app_services.h"
 #include "dialogs/favorite_games_dialog.h"
 #include "dialogs/open_game_dialog.h"
+#include "dialogs/record_text.h"
 #include "dialogs/select_number_dialog.h"
 #include "engine/engine_hooks.h"
+#include "game/new_game.h"
+#include "game/open_game.h"
+#include "media/resource_library.h"
 #include "model/catalog.h"
-#include "model/new_game.h"
 #include "records/favourite_choice.h"
-#include "records/open_game.h"
 
 namespace vis {
 

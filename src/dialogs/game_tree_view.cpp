@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QStyle>
 
-#include "app/resource_library.h"
+#include "media/resource_library.h"
 #include "model/catalog.h"
 
 namespace vis {

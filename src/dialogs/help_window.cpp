@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 #include "model/game_context.h"
 #include "model/program_paths.h"
 #include "model/rules_help.h"

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/record_text.h"
 #include "dialogs/record_pictures.h"
+#include "dialogs/record_text.h"
 #include "dialogs/sort_grid.h"
 #include "model/catalog.h"
 #include "model/custom_games_file.h"

@@ -18,26 +18,27 @@
 #include <tuple>
 #include <utility>
 
-#include "app/record_text.h"
-#include "app/resource_library.h"
 #include "dialogs/favorite_games_dialog.h"
 #include "dialogs/game_preview.h"
 #include "dialogs/game_selection.h"
 #include "dialogs/game_tree_view.h"
 #include "dialogs/statistics_dialog.h"
+#include "dialogs/record_text.h"
 #include "engine/engine_hooks.h"
+#include "game/custom_game_commands.h"
+#include "game/open_game.h"
+#include "media/resource_library.h"
 #include "model/catalog.h"
 #include "model/config_file.h"
 #include "model/custom_games_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "model/rules_help.h"
 #include "model/text.h"
 #include "records/custom_games.h"
 #include "records/game_description.h"
-#include "records/open_game.h"
 #include "records/players.h"
 #include "store/file_error.h"
-#include "store/preference_keys.h"
 
 namespace vis {
 

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/record_text.h"
+#include "dialogs/record_text.h"
 #include "dialogs/game_selection.h"
 #include "engine/engine_hooks.h"
 #include "model/program_paths.h"

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/record_text.h"
+#include "dialogs/record_text.h"
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
 #include "dialogs/record_pictures.h"

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 #include "records/game_statistics.h"
 
 class QComboBox;

@@ -7,7 +7,7 @@
 #include "engine/table_queries.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 
 namespace vis {
 

@@ -3,10 +3,9 @@
 #include "engine/game_clock.h"
 #include "engine/table_queries.h"
 #include "model/families.h"
-#include "model/new_game.h"
+#include "model/game_files.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
-#include "records/bookmarks.h"
 
 namespace vis {
 

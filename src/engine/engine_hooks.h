@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "engine/play_hooks.h"
-#include "model/new_game.h"
-#include "view/geometry/table_layout.h"
+#include "model/new_game_hooks.h"
+#include "model/table_layout.h"
 #include "view/geometry/table_window.h"
 
 namespace vis {

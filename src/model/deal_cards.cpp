@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "engine/table_queries.h"
 #include "model/deal_cards_arrangements.h"
 #include "model/deal_cards_codes.h"
 #include "model/deal_cards_families.h"
@@ -10,6 +9,7 @@
 #include "model/deal_cards_play_home.h"
 #include "model/families.h"
 #include "model/game_context.h"
+#include "model/pile_counts.h"
 #include "model/rule_index.h"
 #include "model/shuffle.h"
 

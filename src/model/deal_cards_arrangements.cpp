@@ -4,10 +4,10 @@
 #include <array>
 #include <optional>
 
-#include "engine/table_queries.h"
 #include "model/deal_cards_codes.h"
 #include "model/deal_cards_play_home.h"
 #include "model/game_context.h"
+#include "model/pile_counts.h"
 #include "model/rule_index.h"
 #include "model/shuffle.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/table_queries.h"
 #include "model/game_context.h"
+#include "model/pile_counts.h"
 #include "model/rule_index.h"
 
 namespace vis {

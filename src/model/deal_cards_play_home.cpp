@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "engine/table_queries.h"
 #include "model/deal_cards.h"
 #include "model/deal_cards_codes.h"
 #include "model/deal_cards_list.h"
 #include "model/game_context.h"
+#include "model/pile_counts.h"
 #include "model/rule_index.h"
 
 namespace vis {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 
 namespace vis {
 

@@ -8,8 +8,9 @@
 #include <string>
 
 #include "model/piles.h"
+#include "model/table_layout.h"
 #include "model/ui_commands.h"
-#include "view/geometry/table_layout.h"
+#include "store/file_feedback.h"
 
 namespace vis {
 
@@ -63,12 +64,10 @@ struct FileDialogRequest {
 // The answers of a warning box with Yes, No and Cancel.
 enum class YesNoCancel { kYes, kNo, kCancel };
 
-class UiPort {
+// The message box and the busy pointer come from FileFeedback, so the file
+// routines below the model report through the same port.
+class UiPort : public FileFeedback {
 public:
-    virtual ~UiPort() = default;
-
-    // Modal information box with an OK button.
-    virtual void ShowMessage(const std::string& text) = 0;
     // The box that ends the current command after an unexpected error.
     virtual void ShowError(const std::string& text) = 0;
     // The advice dialog with its "Don't show this message box again" check
@@ -78,9 +77,6 @@ public:
     virtual bool Confirm(const std::string& text) = 0;
 
     virtual void Beep() = 0;
-    // The hourglass pointer for long operations, and back.
-    virtual void ShowBusyPointer() = 0;
-    virtual void RestorePointer() = 0;
 
     // Lets pending window events run.
     virtual void ProcessEvents() = 0;
@@ -213,17 +209,5 @@ public:
 void WaitTicks(UiPort& ui, int ms);
 // Waits `ms` milliseconds while handling events.
 void WaitHandlingEvents(UiPort& ui, int ms);
-
-// Shows the hourglass for the lifetime of the guard.
-class BusyPointer {
-public:
-    explicit BusyPointer(UiPort& ui) : ui_(ui) { ui_.ShowBusyPointer(); }
-    ~BusyPointer() { ui_.RestorePointer(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    UiPort& ui_;
-};
 
 }  // namespace vis

@@ -17,7 +17,7 @@
 #include "options/customize_trees.h"
 #include "options/customized_backgrounds.h"
 #include "store/file_error.h"
-#include "store/preference_keys.h"
+#include "model/preference_keys.h"
 #include "view/geometry/card_size.h"
 
 namespace vis {

@@ -27,8 +27,8 @@
 #include <filesystem>
 
 #include "app/main_window.h"
-#include "app/resource_library.h"
-#include "app/resource_names.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 #include "model/config_file.h"
 #include "model/game_context.h"
 #include "model/program_paths.h"
@@ -37,7 +37,7 @@
 #include "options/bitmap_animated.h"
 #include "options/customize_trees.h"
 #include "options/customized_backgrounds.h"
-#include "store/preference_keys.h"
+#include "model/preference_keys.h"
 #include "view/paint/background_painter.h"
 #include "view/paint/card_images.h"
 

@@ -22,8 +22,8 @@
 #include <functional>
 
 #include "app/main_window.h"
-#include "app/resource_library.h"
-#include "app/resource_names.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 #include "dialogs/help_window.h"
 #include "options/bitmap_animated.h"
 #include "options/customize_dialog.h"

@@ -1,7 +1,7 @@
 // The OK, Cancel and "&?" row the small option dialogs share.
 #pragma once
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 
 class QDialog;
 class QBoxLayout;

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/resource_library.h"
-#include "app/resource_names.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 #include "options/dialog_buttons.h"
 
 namespace vis {

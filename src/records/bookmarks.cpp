@@ -64,11 +64,4 @@ bool GoToBookmark(GameContext& ctx, const std::function<void(GameContext&)>& los
     return true;
 }
 
-void DiscardBookmark(GameContext& ctx) {
-    RemoveFile(ctx.state.Get(field::kBookmarkPath));
-    ctx.state.Set(field::kBookmarkPath, "");
-    ctx.ui.SetCommandEnabled(UiCommand::kInsertBookmark, false);
-    ctx.ui.SetCommandEnabled(UiCommand::kGoToBookmark, false);
-}
-
 }  // namespace vis

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "model/game_context.h"
+#include "model/game_files.h"  // DiscardBookmark
 
 namespace vis {
 
@@ -20,8 +21,5 @@ bool InsertBookmark(GameContext& ctx, int playingSeconds);
 // pass and undo history, then runs `lossCheck`. A missing or damaged file
 // is reported and changes nothing. True when the position was restored.
 bool GoToBookmark(GameContext& ctx, const std::function<void(GameContext&)>& lossCheck = {});
-
-// Deletes the bookmark file of the game and disables both commands.
-void DiscardBookmark(GameContext& ctx);
 
 }  // namespace vis

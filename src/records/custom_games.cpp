@@ -46,14 +46,6 @@ int BaseOfGameInPlay(GameContext& ctx) {
     return base;
 }
 
-std::string DeleteQuestion(bool playingItFromSelection, const std::string& name) {
-    if (playingItFromSelection)
-        return "You are now playing " + name + "." + "\r" +
-               "Are you sure you want to delete this game?\r" + std::string(kStatisticsNote);
-    return "Are you sure you want to delete this customized game\r" + name + "?" + "\r" +
-           std::string(kStatisticsNote);
-}
-
 // Takes the game's block out of the file; true when the file is as wanted.
 bool RemoveCustomGameBlock(GameContext& ctx, int game) {
     if (!FileExists(CustomGamesFilePath(ctx.state))) return true;
@@ -107,33 +99,15 @@ std::optional<int> CreateCustomGame(GameContext& ctx, std::string_view name,
     return number;
 }
 
-bool StartCustomGame(GameContext& ctx, NewGameHooks& hooks, int number, const std::string& name) {
-    if (ctx.flags[Flag::kGameInProgress] && !ctx.flags[Flag::kGameWon] &&
-        !ctx.ui.AskYesNo("Do you want to start the new game\r" + name + "\r" +
-                         "now and quit the current game?"))
-        return false;
-    if (hooks.EndRunningGame(ctx)) return false;
-    ResetRunCounters(ctx.state);
-    ctx.game.smallScreenState = 0;
-    ctx.state.SetZeroPadded(field::kGameNumber, number);
-    ctx.state.Set(field::kGameName, name);
-    if (!PrepareGame(ctx, hooks)) {
-        ClearCurrentGame(ctx, hooks);
-        return false;
-    }
-    if (!ctx.ui.IsCommandGroupEnabled(CommandGroup::kGame))
-        ctx.ui.SetCommandGroupEnabled(CommandGroup::kGame, true);
-    return NewDeal(
-        ctx, hooks,
-        {.deal = true, .animate = true, .dealMode = DealMode::kRandomNumber, .noRepaint = false});
+std::string CustomGameDeleteQuestion(bool playingItFromSelection, const std::string& name) {
+    if (playingItFromSelection)
+        return "You are now playing " + name + "." + "\r" +
+               "Are you sure you want to delete this game?\r" + std::string(kStatisticsNote);
+    return "Are you sure you want to delete this customized game\r" + name + "?" + "\r" +
+           std::string(kStatisticsNote);
 }
 
-bool DeleteCustomGame(GameContext& ctx, NewGameHooks& hooks, int game, bool fromSelection,
-                      const std::string& name) {
-    const bool inPlay = game == ctx.state.GetInt(field::kGameNumber, -1);
-    if (!ctx.ui.AskYesNo(DeleteQuestion(inPlay && fromSelection, name))) return false;
-    if (inPlay) ClearCurrentGame(ctx, hooks);
-
+bool RemoveCustomGameRecords(GameContext& ctx, int game, const std::string& name) {
     BusyPointer busy(ctx.ui);
     if (!RemoveCustomGameBlock(ctx, game)) return false;
     RemoveFavouriteGame(ctx.ui, ConfigFilePath(ctx.state), name);

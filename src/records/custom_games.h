@@ -9,7 +9,6 @@
 
 #include "model/custom_games_file.h"
 #include "model/game_context.h"
-#include "model/new_game.h"
 
 namespace vis {
 
@@ -39,14 +38,12 @@ std::string CustomSettingsText(const CustomSettings& settings);
 std::optional<int> CreateCustomGame(GameContext& ctx, std::string_view name,
                                     const CustomSettings& settings);
 
-// Offers to start the new game now when an unwon game is in progress (and
-// starts it without asking otherwise). True when it was started.
-bool StartCustomGame(GameContext& ctx, NewGameHooks& hooks, int number, const std::string& name);
+// The question asked before a customized game is deleted; playing it from
+// the game selection says so.
+std::string CustomGameDeleteQuestion(bool playingItFromSelection, const std::string& name);
 
-// Deletes a customized game after asking, with its favourite entry, its
-// statistics and its hi-scores; a game in play is ended first and the table
-// left empty. True when it was deleted.
-bool DeleteCustomGame(GameContext& ctx, NewGameHooks& hooks, int game, bool fromSelection,
-                      const std::string& name);
+// Takes a customized game out of the records: its block, its favourite
+// entry, its statistics and its hi-scores. True when its block is gone.
+bool RemoveCustomGameRecords(GameContext& ctx, int game, const std::string& name);
 
 }  // namespace vis

@@ -1,11 +1,11 @@
 #include "records/player_choice.h"
 
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "model/text.h"
 #include "records/game_statistics.h"
 #include "records/players.h"
-#include "store/preference_keys.h"
 
 namespace vis {
 
@@ -24,22 +24,6 @@ bool DeletePlayer(GameContext& ctx, const std::string& name) {
         return false;
     ClearStatistics(ctx, -1, TrimRight(name), false, true);
     return true;
-}
-
-PlayerSelection SelectPlayer(GameContext& ctx, NewGameHooks& hooks, const std::string& selected,
-                             const std::string& playerAtOpening) {
-    if (selected.empty()) {
-        ctx.ui.ShowMessage("Select a player.");
-        return PlayerSelection::kDeclined;
-    }
-    if (selected == playerAtOpening) return PlayerSelection::kUnchanged;
-    if (!ConfirmAbandonGame(ctx, "Start a new game for player " + selected + "?"))
-        return PlayerSelection::kDeclined;
-    hooks.EndRunningGame(ctx);
-    ResetRunCounters(ctx.state);
-    ctx.state.Set(field::kPlayer, selected);
-    ClearCurrentGame(ctx, hooks);
-    return PlayerSelection::kChanged;
 }
 
 void SavePlayers(GameContext& ctx, const std::vector<std::string>& players, bool listChanged,

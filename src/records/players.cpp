@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "model/text.h"
 #include "records/overall_score.h"
+#include "records/player_name.h"
 #include "records/record_files.h"
 #include "store/file_lock.h"
-#include "store/player_name.h"
-#include "store/preference_keys.h"
 #include "store/section_file.h"
 
 namespace vis {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/game_context.h"
-#include "store/player_name.h"
+#include "records/player_name.h"
 
 namespace vis {
 

@@ -4,7 +4,7 @@
 
 #include "model/rule_index.h"
 #include "model/text.h"
-#include "store/player_name.h"
+#include "records/player_name.h"
 
 namespace vis {
 

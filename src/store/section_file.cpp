@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 
-#include "model/text.h"
 #include "store/durable_file.h"
 #include "store/file_error.h"
 
@@ -106,7 +105,7 @@ std::optional<std::int64_t> FindHeader(BlockReader& reader, std::string_view nam
             const std::string_view rest = block.substr(after);
             if (rest.size() < 2 && !lastBlock) continue;  // seen whole by the next block
             const bool atLineEnd =
-                rest.empty() || rest == "\r" || rest.front() == '\n' || StartsWith(rest, kCrLf);
+                rest.empty() || rest == "\r" || rest.front() == '\n' || rest.starts_with(kCrLf);
             if (atLineStart && atLineEnd) return start + static_cast<std::int64_t>(i);
         }
         if (lastBlock) break;
@@ -121,9 +120,9 @@ std::optional<Section> LocateSection(BlockReader& reader, std::string_view name)
     section.header = *header;
     std::int64_t pos = *header + static_cast<std::int64_t>(name.size()) + 2;
     const std::string_view afterHeader = reader.Read(pos, 2);
-    if (StartsWith(afterHeader, kCrLf)) {
+    if (afterHeader.starts_with(kCrLf)) {
         pos += 2;
-    } else if (StartsWith(afterHeader, "\n")) {
+    } else if (afterHeader.starts_with("\n")) {
         pos += 1;
     } else if (afterHeader == "\r") {  // "\r" only at the end
         pos += 1;
@@ -182,7 +181,7 @@ std::optional<std::size_t> FindKeyLine(std::string_view content, std::string_vie
     const std::string needle = "\n" + std::string(key);
     const std::size_t found = content.find(needle);
     if (found != std::string_view::npos) return found + 1;
-    if (StartsWith(content, key)) return 0;
+    if (content.starts_with(key)) return 0;
     return std::nullopt;
 }
 
@@ -227,7 +226,7 @@ std::optional<Section> LocateSectionOf(const std::filesystem::path& file,
     return LocateSection(reader, section);
 }
 
-bool ReplaceRange(UiPort& ui, const std::filesystem::path& file, std::int64_t begin,
+bool ReplaceRange(FileFeedback& ui, const std::filesystem::path& file, std::int64_t begin,
                   std::int64_t end, std::string_view bytes) {
     return ReportReplace(ui, file, ReplaceFileRange(file, begin, end, bytes));
 }
@@ -249,7 +248,9 @@ std::string ReadKey(const std::filesystem::path& file, std::string_view section,
     if (!line) return std::string(fallback);
     // The character after the key is taken as the "=".
     const std::size_t valueStart = std::min(*line + key.size() + 1, LineEnd(content, *line));
-    return TrimRight(content.substr(valueStart, LineEnd(content, *line) - valueStart));
+    std::string value(content.substr(valueStart, LineEnd(content, *line) - valueStart));
+    value.erase(value.find_last_not_of(' ') + 1);  // trailing blanks
+    return value;
 }
 
 std::vector<std::string> ReadKeys(const std::filesystem::path& file, std::string_view section,
@@ -264,7 +265,7 @@ std::vector<std::string> ReadKeys(const std::filesystem::path& file, std::string
     std::size_t left = keys.size();
     for (std::string_view line : SplitContentLines(located->content)) {
         for (std::size_t i = 0; i < keys.size() && left > 0; ++i) {
-            if (found[i] || !StartsWith(line, keys[i])) continue;
+            if (found[i] || !line.starts_with(keys[i])) continue;
             const std::size_t eq = line.find('=');
             values[i] =
                 eq == std::string_view::npos ? std::string() : std::string(line.substr(eq + 1));
@@ -312,7 +313,7 @@ std::vector<std::string> ReadSectionLines(const std::filesystem::path& file,
     return lines;
 }
 
-bool RewriteSection(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+bool RewriteSection(FileFeedback& ui, const std::filesystem::path& file, std::string_view section,
                     const KeyValues& pairs) {
     const std::optional<Section> located = LocateSectionOf(file, section);
     if (!located) return AppendSection(ui, file, section, pairs);
@@ -321,8 +322,8 @@ bool RewriteSection(UiPort& ui, const std::filesystem::path& file, std::string_v
         std::string(located->missingLineEnd) + PairLines(pairs) + std::string(kCrLf));
 }
 
-bool WriteSectionInPlace(UiPort& ui, const std::filesystem::path& file, std::string_view section,
-                         const KeyValues& pairs) {
+bool WriteSectionInPlace(FileFeedback& ui, const std::filesystem::path& file,
+                         std::string_view section, const KeyValues& pairs) {
     const std::optional<Section> located = LocateSectionOf(file, section);
     if (!located) return AppendSection(ui, file, section, pairs);
     const std::string lines = PairLines(pairs);
@@ -336,7 +337,7 @@ bool WriteSectionInPlace(UiPort& ui, const std::filesystem::path& file, std::str
     return false;
 }
 
-bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+bool WriteKey(FileFeedback& ui, const std::filesystem::path& file, std::string_view section,
               std::string_view key, std::string_view value) {
     const std::optional<Section> located = LocateSectionOf(file, section);
     if (!located) return AppendSection(ui, file, section, {{std::string(key), std::string(value)}});
@@ -373,15 +374,15 @@ bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view se
     return ReplaceRange(ui, file, at, at, added);
 }
 
-bool AppendSection(UiPort& /*ui*/, const std::filesystem::path& file, std::string_view section,
-                   const KeyValues& pairs) {
+bool AppendSection(FileFeedback& /*ui*/, const std::filesystem::path& file,
+                   std::string_view section, const KeyValues& pairs) {
     const std::string text = std::string(kCrLf) + "[" + std::string(section) + "]" +
                              std::string(kCrLf) + PairLines(pairs);
     if (!AppendBytes(file, text)) throw FileError(WriteErrorMessage(file));
     return true;
 }
 
-bool RewriteLines(UiPort& ui, const std::filesystem::path& file,
+bool RewriteLines(FileFeedback& ui, const std::filesystem::path& file,
                   const std::function<bool(std::string& line)>& change) {
     if (!FileExists(file)) return true;
     BusyPointer busy(ui);
@@ -401,7 +402,7 @@ bool RewriteLines(UiPort& ui, const std::filesystem::path& file,
     return !changed || ReportReplace(ui, file, ReplaceFileContent(file, out));
 }
 
-bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
+bool ReplaceInLines(FileFeedback& ui, const std::filesystem::path& file, int column,
                     std::string_view oldText, std::string_view newText) {
     if (column < 1) return true;
     const std::size_t at = static_cast<std::size_t>(column - 1);
@@ -429,7 +430,8 @@ void EnsureVersionedFile(const std::filesystem::path& file) {
         throw FileError("Cannot open file " + file.string());
 }
 
-bool ReportReplace(UiPort& ui, const std::filesystem::path& file, const ReplaceOutcome& outcome) {
+bool ReportReplace(FileFeedback& ui, const std::filesystem::path& file,
+                   const ReplaceOutcome& outcome) {
     switch (outcome.result) {
         case ReplaceResult::kDone:
             return true;

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/ui_port.h"
 #include "store/durable_file.h"
+#include "store/file_feedback.h"
 
 namespace vis {
 
@@ -54,30 +54,31 @@ std::vector<std::string> ReadSectionLines(const std::filesystem::path& file,
 // library's messages and return false; the old file is then unchanged.
 
 // Replaces the whole content of a section (appends it when missing).
-bool RewriteSection(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+bool RewriteSection(FileFeedback& ui, const std::filesystem::path& file, std::string_view section,
                     const KeyValues& pairs);
 // Overwrites the section's lines byte for byte when the new lines have the
 // width of the old ones; rewrites it otherwise; appends it when missing.
-bool WriteSectionInPlace(UiPort& ui, const std::filesystem::path& file, std::string_view section,
-                         const KeyValues& pairs);
+bool WriteSectionInPlace(FileFeedback& ui, const std::filesystem::path& file,
+                         std::string_view section, const KeyValues& pairs);
 // Sets one value: in place when the width is unchanged, else by a rewrite.
-bool WriteKey(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+bool WriteKey(FileFeedback& ui, const std::filesystem::path& file, std::string_view section,
               std::string_view key, std::string_view value);
-bool AppendSection(UiPort& ui, const std::filesystem::path& file, std::string_view section,
+bool AppendSection(FileFeedback& ui, const std::filesystem::path& file, std::string_view section,
                    const KeyValues& pairs);
 // In every line whose text at 1-based `column` equals `oldText`, replaces it
 // by `newText` (the rest of the line moves when the lengths differ).
-bool ReplaceInLines(UiPort& ui, const std::filesystem::path& file, int column,
+bool ReplaceInLines(FileFeedback& ui, const std::filesystem::path& file, int column,
                     std::string_view oldText, std::string_view newText);
 
 // Passes every line (without its line end) to `change`, which returns true
 // when it changed the line; the file is rewritten only when some line changed.
-bool RewriteLines(UiPort& ui, const std::filesystem::path& file,
+bool RewriteLines(FileFeedback& ui, const std::filesystem::path& file,
                   const std::function<bool(std::string& line)>& change);
 
 // Reports a failed replacement with the library's messages; true when it
 // succeeded.
-bool ReportReplace(UiPort& ui, const std::filesystem::path& file, const ReplaceOutcome& outcome);
+bool ReportReplace(FileFeedback& ui, const std::filesystem::path& file,
+                   const ReplaceOutcome& outcome);
 
 // "Write error on file " + the file's path.
 std::string WriteErrorMessage(const std::filesystem::path& file);

@@ -9,10 +9,10 @@
 #include "engine/autoplay_hooks.h"
 #include "engine/engine_hooks.h"
 #include "engine/move_rules.h"
+#include "game/open_game.h"
 #include "model/catalog.h"
 #include "model/headless_ui.h"
 #include "model/program_paths.h"
-#include "records/open_game.h"
 #include "view/geometry/card_position.h"
 
 namespace vis {

@@ -14,13 +14,13 @@
 #include "app/e2e_support.h"
 #include "engine/autoplay_hooks.h"
 #include "engine/engine_hooks.h"
+#include "game/new_game.h"
+#include "game/restart_game.h"
 #include "model/catalog.h"
 #include "model/headless_ui.h"
-#include "model/new_game.h"
+#include "model/position_snapshot.h"
 #include "model/program_paths.h"
 #include "model/text.h"
-#include "model/position_snapshot.h"
-#include "records/restart_game.h"
 #include "records/saved_game_file.h"
 
 namespace vis {

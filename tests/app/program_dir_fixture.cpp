@@ -5,15 +5,15 @@
 #include "engine/autoplay_hooks.h"
 #include "engine/engine_hooks.h"
 #include "engine/move_rules.h"
+#include "game/new_game.h"
 #include "model/catalog.h"
 #include "model/config_file.h"
 #include "model/game_context.h"
 #include "model/headless_ui.h"
-#include "model/new_game.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "model/text.h"
 #include "records/held_games.h"
-#include "store/preference_keys.h"
 
 namespace vis::test {
 

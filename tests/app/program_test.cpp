@@ -20,7 +20,7 @@
 #include "app/program_dir_fixture.h"
 #include "dialogs/open_game_dialog.h"
 #include "model/config_file.h"
-#include "store/preference_keys.h"
+#include "model/preference_keys.h"
 #include "support/temp_dir.h"
 
 namespace vis {

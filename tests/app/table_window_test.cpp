@@ -11,7 +11,7 @@
 #include <QWheelEvent>
 
 #include "app/main_window_fixture.h"
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 
 namespace vis {
 namespace {

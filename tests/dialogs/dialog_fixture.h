@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_services.h"
-#include "app/resource_library.h"
+#include "dialogs/app_services.h"
 #include "engine/engine_hooks.h"
+#include "media/resource_library.h"
 #include "support/shipped_games.h"
 
 namespace vis::test {

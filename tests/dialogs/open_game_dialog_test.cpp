@@ -12,8 +12,8 @@
 #include "dialogs/game_tree_view.h"
 #include "model/config_file.h"
 #include "model/custom_games_file.h"
+#include "model/preference_keys.h"
 #include "model/text.h"
-#include "store/preference_keys.h"
 
 namespace vis {
 namespace {

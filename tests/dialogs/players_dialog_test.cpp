@@ -10,7 +10,7 @@
 #include "model/config_file.h"
 #include "model/program_paths.h"
 #include "records/players.h"
-#include "store/preference_keys.h"
+#include "model/preference_keys.h"
 
 namespace vis {
 namespace {

@@ -9,16 +9,16 @@
 #include <vector>
 
 #include "engine/engine_hooks.h"
+#include "game/new_game.h"
 #include "model/catalog.h"
 #include "model/game_definitions.h"
 #include "model/game_definitions_writer.h"
 #include "model/games_file.h"
 #include "model/headless_ui.h"
-#include "model/new_game.h"
+#include "model/position_snapshot.h"
 #include "model/program_paths.h"
 #include "model/rule_index.h"
 #include "model/shuffle.h"
-#include "model/position_snapshot.h"
 #include "support/source_tree.h"
 #include "support/temp_dir.h"
 

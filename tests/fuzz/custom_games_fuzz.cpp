@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "game/custom_game_commands.h"
+#include "game/new_game.h"
 #include "model/custom_games_file.h"
-#include "model/new_game.h"
 #include "record_files_fuzz_support.h"
 #include "records/custom_games.h"
 

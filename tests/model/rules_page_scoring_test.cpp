@@ -5,8 +5,8 @@
 #include <regex>
 
 #include "engine/engine_hooks.h"
+#include "game/new_game.h"
 #include "model/catalog.h"
-#include "model/new_game.h"
 #include "model/rule_index.h"
 #include "model/rules_page.h"
 #include "model/rules_page_scoring.h"

@@ -1,12 +1,13 @@
 #include "records/custom_games.h"
+#include "game/custom_game_commands.h"
 
 #include <gtest/gtest.h>
 
+#include "game/saved_games_fixture.h"
 #include "records/favourite_games.h"
 #include "records/game_statistics.h"
 #include "records/hi_scores.h"
 #include "records/saved_game_file.h"
-#include "saved_games_fixture.h"
 
 namespace vis {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "saved_games_fixture.h"
+#include "game/saved_games_fixture.h"
 
 namespace vis {
 namespace {

@@ -1,10 +1,11 @@
 #include "records/player_choice.h"
+#include "game/player_change.h"
 
 #include <gtest/gtest.h>
 
+#include "game/saved_games_fixture.h"
 #include "records/game_statistics.h"
 #include "records/players.h"
-#include "saved_games_fixture.h"
 
 namespace vis {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/move_log.h"
 #include "model/headless_ui.h"
 #include "model/text.h"
-#include "engine/move_log.h"
-#include "store/player_name.h"
+#include "records/player_name.h"
 
 namespace vis {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <QDir>
 
-#include "app/resource_names.h"
+#include "media/resource_names.h"
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
-#include "store/preference_keys.h"
 #include "ui/table_paint_fixture.h"
 #include "view/paint/background_painter.h"
 

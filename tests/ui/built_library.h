@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/resource_library.h"
+#include "media/resource_library.h"
 
 namespace vis::test {
 

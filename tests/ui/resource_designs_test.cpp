@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/resource_names.h"
 #include "built_library.h"
+#include "media/resource_names.h"
 
 namespace vis {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/resource_library.h"
+#include "media/resource_library.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "app/resource_names.h"
 #include "built_library.h"
+#include "media/resource_names.h"
 #include "model/text.h"
 #include "support/temp_dir.h"
 

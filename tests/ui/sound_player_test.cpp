@@ -6,7 +6,7 @@
 
 #include <QElapsedTimer>
 
-#include "app/sound_player.h"
+#include "media/sound_player.h"
 #include "ui/built_library.h"
 
 namespace vis::test {

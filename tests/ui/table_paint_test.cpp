@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "model/config_file.h"
+#include "model/irregular_offsets.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
-#include "store/preference_keys.h"
 #include "ui/table_paint_fixture.h"
 #include "view/geometry/card_position.h"
 #include "view/geometry/card_size.h"
-#include "view/geometry/irregular_offsets.h"
 #include "view/paint/card_images.h"
 #include "view/paint/pile_painter.h"
 

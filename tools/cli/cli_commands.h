@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli_context.h"
-#include "model/new_game.h"
+#include "game/new_game.h"
 
 namespace vis::cli {
 

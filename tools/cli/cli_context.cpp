@@ -2,11 +2,11 @@
 
 #include <iostream>
 
+#include "game/start_up.h"
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
-#include "model/start_up.h"
 #include "model/text.h"
-#include "store/preference_keys.h"
 
 namespace vis::cli {
 

@@ -6,7 +6,7 @@
 
 #include "model/game_context.h"
 #include "model/headless_ui.h"
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 
 namespace vis::cli {
 

@@ -2,9 +2,9 @@
 
 #include <iostream>
 
-#include "app/resource_library.h"
 #include "cli/cli_commands.h"
 #include "engine/engine_hooks.h"
+#include "media/resource_library.h"
 #include "view/geometry/card_size.h"
 #include "view/geometry/scroll_bar.h"
 #include "view/paint/table_painter.h"

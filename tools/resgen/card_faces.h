@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <string>
 
-#include "app/resource_names.h"
 #include "face_styles.h"
+#include "media/resource_names.h"
 
 namespace vis {
 

@@ -1,7 +1,7 @@
 #include "control_pictures.h"
 
-#include "app/resource_names.h"
 #include "families.h"
+#include "media/resource_names.h"
 #include "model/catalog.h"
 
 namespace vis {

@@ -3,10 +3,10 @@
 #include <QPainterPath>
 #include <string>
 
-#include "app/resource_names.h"
 #include "card_faces.h"
 #include "control_pictures.h"
 #include "lettering.h"
+#include "media/resource_names.h"
 #include "model/cards.h"
 #include "render_tools.h"
 #include "suit_shapes.h"

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/resource_names.h"
 #include "card_faces.h"
 #include "control_pictures.h"
+#include "media/resource_names.h"
 #include "render_tools.h"
 #include "seeded_random.h"
 

@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-#include "app/resource_names.h"
+#include "media/resource_names.h"
 
 namespace vis {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/resource_names.h"
+#include "media/resource_names.h"
 
 namespace vis {
 

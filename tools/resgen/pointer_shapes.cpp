@@ -3,9 +3,9 @@
 #include <QPainterPath>
 #include <QTransform>
 
-#include "app/resource_names.h"
 #include "families.h"
 #include "lettering.h"
+#include "media/resource_names.h"
 #include "render_tools.h"
 
 namespace vis {

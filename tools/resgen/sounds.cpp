@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "app/resource_names.h"
 #include "families.h"
+#include "media/resource_names.h"
 #include "sound_synth.h"
 
 namespace vis {

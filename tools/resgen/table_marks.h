@@ -5,7 +5,7 @@
 #include <QImage>
 #include <string_view>
 
-#include "app/resource_names.h"
+#include "media/resource_names.h"
 
 namespace vis {
 

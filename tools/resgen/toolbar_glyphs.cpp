@@ -3,9 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/resource_names.h"
 #include "control_pictures.h"
 #include "lettering.h"
+#include "media/resource_names.h"
 #include "render_tools.h"
 #include "suit_shapes.h"
 

@@ -2,9 +2,9 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "app/resource_names.h"
 #include "control_pictures.h"
 #include "lettering.h"
+#include "media/resource_names.h"
 #include "render_tools.h"
 #include "suit_shapes.h"
 

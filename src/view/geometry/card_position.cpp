@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "model/irregular_offsets.h"
 #include "model/rule_index.h"
 #include "view/geometry/fan_types.h"
 #include "view/geometry/grid_spread.h"
-#include "view/geometry/irregular_offsets.h"
 
 namespace vis {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "model/game_context.h"
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 
 namespace vis {
 

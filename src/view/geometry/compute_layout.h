@@ -3,7 +3,7 @@
 #pragma once
 
 #include "model/game_context.h"
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 #include "view/geometry/table_window.h"
 
 namespace vis {

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "model/game_rules.h"
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 #include "view/geometry/table_window.h"
 
 namespace vis::layout_detail {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "model/rule_index.h"
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 
 namespace vis {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model/cards.h"
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 
 namespace vis {
 

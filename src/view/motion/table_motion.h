@@ -14,7 +14,7 @@
 
 #include "model/cards.h"
 #include "model/piles.h"
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 #include "view/motion/card_motion.h"
 
 namespace vis {

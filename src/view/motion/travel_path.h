@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 
 namespace vis {
 

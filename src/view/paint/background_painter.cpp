@@ -3,13 +3,13 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/resource_library.h"
-#include "app/resource_names.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "model/text.h"
 #include "store/file_error.h"
-#include "store/preference_keys.h"
 #include "view/paint/pixel_ops.h"
 
 namespace vis {

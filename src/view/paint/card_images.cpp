@@ -1,7 +1,7 @@
 #include "view/paint/card_images.h"
 
-#include "app/resource_library.h"
-#include "app/resource_names.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 #include "model/text.h"
 
 namespace vis {

@@ -4,9 +4,9 @@
 #include <array>
 
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "model/rule_index.h"
-#include "store/preference_keys.h"
 #include "view/geometry/card_position.h"
 #include "view/paint/pile_painter.h"
 

@@ -12,7 +12,7 @@
 #include <array>
 
 #include "model/game_context.h"
-#include "view/geometry/table_layout.h"
+#include "model/table_layout.h"
 #include "view/paint/card_images.h"
 #include "view/paint/table_picture.h"
 
