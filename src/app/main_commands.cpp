@@ -8,7 +8,6 @@
 
 #include "app/game_session.h"
 #include "app/main_window.h"
-#include "media/sound_player.h"
 #include "app/statistics_commands.h"
 #include "app/table_widget.h"
 #include "dialogs/game_selection.h"
@@ -24,6 +23,7 @@
 #include "game/open_game.h"
 #include "game/save_game.h"
 #include "game/start_up.h"
+#include "media/sound_player.h"
 #include "model/config_file.h"
 #include "model/preference_keys.h"
 #include "model/program_paths.h"

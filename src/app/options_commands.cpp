@@ -7,9 +7,9 @@
 #include "media/resource_library.h"
 #include "media/resource_names.h"
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "options/random_presentation.h"
-#include "model/preference_keys.h"
 #include "view/geometry/card_size.h"
 
 namespace vis {

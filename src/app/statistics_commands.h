@@ -2,8 +2,8 @@
 // player.
 #pragma once
 
-#include "dialogs/app_services.h"
 #include "app/main_window.h"
+#include "dialogs/app_services.h"
 
 class QWidget;
 

@@ -9,9 +9,9 @@
 
 #include "dialogs/help_window.h"
 #include "dialogs/record_pictures.h"
+#include "dialogs/record_text.h"
 #include "dialogs/record_texts.h"
 #include "dialogs/statistics_dialog.h"
-#include "dialogs/record_text.h"
 #include "model/text.h"
 #include "records/game_statistics.h"
 #include "records/string_table.h"

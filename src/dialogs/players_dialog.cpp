@@ -9,9 +9,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/record_text.h"
 #include "dialogs/game_selection.h"
+#include "dialogs/record_text.h"
 #include "engine/engine_hooks.h"
+#include "game/player_change.h"
 #include "model/program_paths.h"
 #include "model/text.h"
 #include "records/player_choice.h"

@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/record_text.h"
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
 #include "dialogs/record_pictures.h"
+#include "dialogs/record_text.h"
 #include "dialogs/record_texts.h"
 #include "dialogs/statistics_charts.h"
 #include "model/catalog.h"

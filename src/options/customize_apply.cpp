@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "model/config_file.h"
 #include "model/game_context.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "model/text.h"
 #include "options/bitmap_animated.h"
@@ -17,7 +18,6 @@
 #include "options/customize_trees.h"
 #include "options/customized_backgrounds.h"
 #include "store/file_error.h"
-#include "model/preference_keys.h"
 #include "view/geometry/card_size.h"
 
 namespace vis {

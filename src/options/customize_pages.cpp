@@ -22,9 +22,9 @@
 #include <functional>
 
 #include "app/main_window.h"
+#include "dialogs/help_window.h"
 #include "media/resource_library.h"
 #include "media/resource_names.h"
-#include "dialogs/help_window.h"
 #include "options/bitmap_animated.h"
 #include "options/customize_dialog.h"
 #include "options/customize_trees.h"

@@ -8,9 +8,9 @@
 
 #include "dialog_fixture.h"
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "records/players.h"
-#include "model/preference_keys.h"
 
 namespace vis {
 namespace {
