@@ -143,27 +143,12 @@ private:
     void CreateTable();
     void ApplyToolbarPreferences();
     void ArrangeToolbarRow();
-    void UpdateToolbarGlyphs();
 
-    // Command handlers by menu (file_commands.cpp, game_commands.cpp).
+    // The commands that need more than the core (main_commands.cpp).
     void mnuNewClick();
     void mnuOpenClick();
     void mnuRestartClick();
-    void mnuSelectNumberClick();
-    void mnuRandomClick();
-    void mnuSaveClick();
-    void mnuHoldAndExitClick();
-    void mnuUndoClick();
-    void mnuRedoClick();
-    void mnuInsertBookmarkClick();
-    void mnuGoToBookmarkClick();
-    void mnuPauseClick();
     void mnuQuitGameClick();
-    void mnuAutoplayClick();
-    void mnuDemoClick();
-    void mnuFavoriteGamesClick();
-    void mnuRulesClick();
-    void mnuContentsClick();
 
     // Toolbar and panel settings (toolbars.cpp).
     void SetToolbarLarge(bool large);

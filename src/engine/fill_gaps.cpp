@@ -8,6 +8,7 @@
 #include "engine/move_execution.h"
 #include "engine/pointer_lift.h"
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "engine/move_log.h"
 #include "view/geometry/card_position.h"
@@ -16,16 +17,7 @@ namespace vis {
 
 namespace {
 
-// Gap-filling rules (rule 22).
-constexpr int kFromFirstReserve = 1;
-constexpr int kWasteThenStock = 2;
-constexpr int kStockThenWaste = 3;
-constexpr int kWasteThenStockUntilCounted = 4;
-constexpr int kThreeFromWaste = 5;
-constexpr int kWasteToCorners = 6;
-constexpr int kStockFromPileTen = 7;
-constexpr int kWasteThenStockWithReserves = 8;
-constexpr int kFourFromStock = 9;
+using namespace gap_fill;
 
 constexpr int kFirstPileFilledFromStock = 10;
 

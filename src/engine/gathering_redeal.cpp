@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/table_queries.h"
+#include "model/families.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
 
@@ -12,16 +13,7 @@ namespace vis {
 
 namespace {
 
-// Redeal types.
-constexpr int kBottomToTop = 7;
-constexpr int kGatherOnlyA = 4;
-constexpr int kGatherOnlyB = 5;
-constexpr int kTopCardsInTurn = 11;
-constexpr int kKeepLeadingRuns = 8;
-constexpr int kBottomCardsToWaste = 9;
-constexpr int kTableauAndReservesToPile = 10;
-constexpr int kFillEachPileA = 1;
-constexpr int kFillEachPileB = 6;
+using namespace gathering;
 
 constexpr int kRowPositions = 13;
 
@@ -185,7 +177,7 @@ void GatherAndDealAgain(GameContext& ctx, PileRef into) {
     for (int i = 0; i < piles; ++i) CollectPile(ctx, Tableau(i), into, std::nullopt);
     const std::vector<CardNumber> cards = ReorderGathered(TakeGathered(ctx, into, kept));
     const int type = RedealType(ctx);
-    const bool fillEachPile = type == kFillEachPileA || type == kFillEachPileB;
+    const bool fillEachPile = FillsEachPile(type);
     const int fillTo = ctx.rules[rule::kTableauCards];
     const char face = RedealtFace(ctx);
     std::size_t next = 0;
@@ -203,7 +195,7 @@ PileRef GatheringPile(const GameContext& ctx) {
     const int type = RedealType(ctx);
     const bool wasteByLayout = ctx.rules[rule::kStockGroupPlaced] == 1 &&
                                ctx.rules[rule::kHasStock] == 0 && ctx.rules[rule::kHasWaste] == 1;
-    if (type == kFillEachPileB || type == kBottomCardsToWaste || wasteByLayout)
+    if (type == kFillEachPileEveryPress || type == kBottomCardsToWaste || wasteByLayout)
         return {PileList::Mazzo, kWasteIndex};
     return {PileList::Mazzo, kStockIndex};
 }
@@ -227,8 +219,8 @@ void GatheringRedeal(GameContext& ctx) {
         case kBottomToTop:
             MoveBottomCardsToTop(ctx);
             break;
-        case kGatherOnlyA:
-        case kGatherOnlyB:
+        case kGatherOnly:
+        case kGatherOnlyToo:
             GatherOnly(ctx, into);
             break;
         case kTopCardsInTurn:

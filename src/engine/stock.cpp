@@ -21,7 +21,7 @@ constexpr PileRef kWaste{PileList::Mazzo, kWasteIndex};
 constexpr PileRef kSecondWaste{PileList::Mazzo, kSecondWasteIndex};
 
 constexpr int kUnlimitedPasses = -1;
-constexpr int kGatherOnEveryPress = 6;
+constexpr int kGatherOnEveryPress = gathering::kFillEachPileEveryPress;
 constexpr int kCardsForLastRow = 8;
 constexpr int kDealsPerTurn = 3;
 constexpr int kRoundsOfFour = 4;

@@ -7,6 +7,7 @@ namespace vis::deal_code {
 
 // Foundation start codes.
 inline constexpr int kNoStartCard = 0;
+inline constexpr int kAceStarts = 1;          // 1-13: the card of that rank, 1 an Ace
 inline constexpr int kFirstCardSuitsOn = 91;  // the first card, one suit further per foundation
 inline constexpr int kBaseOfFirstFoundation = 92;
 inline constexpr int kAcesHomeAll = 93;       // aces home; the tableau plays to every foundation

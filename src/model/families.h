@@ -1,7 +1,7 @@
 // The game families (rule kFamily) by name, with what each family changes,
-// and the named empty-pile, stock-deal, reserve and building codes: one
-// table read by the engine, the painter, the rules pages and the games
-// compiler. A family not named here plays as a standard game.
+// and the named empty-pile, stock-deal, reserve, building, gap-fill and
+// gathering codes: one table read by the engine, the painter, the rules
+// pages and the games compiler. A family not named here plays as a standard game.
 #pragma once
 
 #include <array>
@@ -195,7 +195,15 @@ inline constexpr std::array kFamilyTable{
 namespace empty_pile {
 inline constexpr int kAnyCard = -1;
 inline constexpr int kNone = 0;
+inline constexpr int kAce = 1;
+inline constexpr int kTwo = 2;
+inline constexpr int kJack = 11;
+inline constexpr int kQueen = 12;
 inline constexpr int kKing = 13;
+// Bases of the four foundations built up from an Ace and down from a King
+// (building codes 58 and 64).
+inline constexpr int kFourFoundationsAce = 58;
+inline constexpr int kFourFoundationsKing = 64;
 inline constexpr int kBalancedAce = 81;  // an Ace, the colours of the bases kept even
 inline constexpr int kClosed = 82;
 inline constexpr int kClosedToo = 83;
@@ -208,6 +216,7 @@ inline constexpr int kBalancedTwo = 90;
 inline constexpr int kBelowFirstBase = 91;  // a tableau fill resolved at the deal
 inline constexpr int kMatchesStartedBases = 92;
 inline constexpr int kMatchesStartedBasesOrReserve = 93;
+inline constexpr int kUnmarked = 94;  // the empty pile shows no mark at all
 inline constexpr int kReserveThenWaste = 96;
 
 // The codes whose pile is built on an Ace although they name no rank.
@@ -258,6 +267,49 @@ inline constexpr int kTurningAtThirteen = 29;
 inline constexpr int kSingleCardsOnly = 34;
 inline constexpr int kPartnerPile = 81;  // empty takes anything, started builds by suit
 }  // namespace building
+
+// How empty tableau piles are filled at once (rule kAutoFillTableau).
+namespace gap_fill {
+inline constexpr int kNone = 0;
+inline constexpr int kFromFirstReserve = 1;
+inline constexpr int kWasteThenStock = 2;
+inline constexpr int kStockThenWaste = 3;
+inline constexpr int kWasteThenStockUntilCounted = 4;
+inline constexpr int kThreeFromWaste = 5;
+inline constexpr int kWasteToCorners = 6;
+inline constexpr int kStockFromPileTen = 7;
+inline constexpr int kWasteThenStockWithReserves = 8;
+inline constexpr int kFourFromStock = 9;
+}  // namespace gap_fill
+
+// What a press on the empty stock gathers and deals again (rule
+// kGatheringRedeal); 0 gathers nothing.
+namespace gathering {
+inline constexpr int kNone = 0;
+inline constexpr int kFillEachPile = 1;  // into the stock; each pile filled to its dealt size
+inline constexpr int kDealRound = 2;     // into the stock; one card to each pile in turn
+inline constexpr int kDealRoundToo = 3;
+inline constexpr int kGatherOnly = 4;
+inline constexpr int kGatherOnlyToo = 5;
+// Into the waste, each pile filled to its dealt size, and on every press
+// of the stock, empty or not.
+inline constexpr int kFillEachPileEveryPress = 6;
+inline constexpr int kBottomToTop = 7;
+inline constexpr int kKeepLeadingRuns = 8;
+inline constexpr int kBottomCardsToWaste = 9;
+inline constexpr int kTableauAndReservesToPile = 10;
+inline constexpr int kTopCardsInTurn = 11;
+
+// The redeals that put the gathered cards back on the tableau piles.
+constexpr bool DealsBackToTableau(int code) {
+    return code == kFillEachPile || code == kDealRound || code == kDealRoundToo ||
+           code == kFillEachPileEveryPress;
+}
+// ... and of those, the ones that fill each pile before the next.
+constexpr bool FillsEachPile(int code) {
+    return code == kFillEachPile || code == kFillEachPileEveryPress;
+}
+}  // namespace gathering
 
 // The codes by the names the game definitions may write for them.
 struct CodeName {

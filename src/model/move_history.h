@@ -1,4 +1,4 @@
-// The undo and redo sides of the move history (operations in records/).
+// The undo and redo sides of the move history (its operations: engine/move_log.h).
 #pragma once
 
 #include <string>

@@ -16,13 +16,6 @@ namespace vis {
 
 namespace {
 
-// The gap-filling code that fills empty tableau piles from the reserve.
-constexpr int kFillFromReserve = 1;
-// The start code that puts the foundation's Ace on it.
-constexpr int kAceStartsFoundation = 1;
-// Gathering redeals that put the gathered cards back on the tableau.
-constexpr std::array kRedealsToTableau = {1, 2, 3, 6};
-
 class Rules {
 public:
     explicit Rules(const std::vector<int>& values) : values_(values) {}
@@ -271,7 +264,7 @@ std::string FoundationStartText(const Rules& r) {
         if (r[rule::kFoundationStart + i] != deal_code::kNoStartCard) any = true;
     }
     if (!any) return {};
-    if (same && first == kAceStartsFoundation)
+    if (same && first == deal_code::kAceStarts)
         return "<li>The Aces are taken out and put on the foundations.</li>\n";
     if (same && (first == deal_code::kAcesHomeAll || first == deal_code::kAcesHomeOwnPile))
         return "<li>The Aces are taken out and put on the foundations; after the deal every card "
@@ -465,7 +458,7 @@ void DescribeTableau(std::string& html, const Rules& r) {
                        " can be filled with " + phrase;
             return subject.text + ", when empty, can be filled with " + phrase;
         });
-    if (r[rule::kAutoFillTableau] == kFillFromReserve)
+    if (r[rule::kAutoFillTableau] == gap_fill::kFromFirstReserve)
         html +=
             "<li>While the reserve holds cards, its top card fills an empty tableau pile at "
             "once.</li>\n";
@@ -477,16 +470,15 @@ void DescribeTableau(std::string& html, const Rules& r) {
 // What a press on the empty stock gathers and deals again.
 std::string GatheringText(const Rules& r) {
     const int type = r[rule::kGatheringRedeal];
-    if (std::find(kRedealsToTableau.begin(), kRedealsToTableau.end(), type) ==
-        kRedealsToTableau.end())
+    if (!gathering::DealsBackToTableau(type))
         return "A press on the empty stock gathers the cards by the game's own rule for a new "
                "pass.";
     std::string text =
         "A press on the empty stock gathers the cards of the tableau piles, mixes them and deals "
         "them out again";
     const int perPile = r[rule::kTableauCards];
-    // Types 1 and 6 fill each pile before going on to the next.
-    if ((type == 1 || type == 6) && perPile > 1) text += ", " + CountWord(perPile) + " to a pile";
+    if (gathering::FillsEachPile(type) && perPile > 1)
+        text += ", " + CountWord(perPile) + " to a pile";
     return text + ".";
 }
 

@@ -24,9 +24,6 @@ constexpr std::string_view kSpecialReserveMark9 = "009";
 constexpr std::array<std::string_view, 10> kNumberMarks{"010", "012", "013", "014", "015",
                                                         "016", "017", "018", "019", "020"};
 
-// An empty-pile rule whose pile shows no mark.
-constexpr int kNoMarkValue = 94;
-
 std::string Text(std::string_view suffix) {
     return std::string(suffix);
 }
@@ -82,28 +79,28 @@ std::optional<std::string> ReserveMark(const GameContext& ctx, int index) {
 
 std::optional<std::string> RankMarkSuffix(int ruleValue) {
     switch (ruleValue) {
-        case 1:
-        case 58:
-        case 81:
-        case 85:
+        case empty_pile::kAce:
+        case empty_pile::kFourFoundationsAce:
+        case empty_pile::kBalancedAce:
+        case empty_pile::kBalancedAceToo:
             return Text(kNumberMarks[0]);
-        case 2:
-        case 90:
+        case empty_pile::kTwo:
+        case empty_pile::kBalancedTwo:
             return Text(kNumberMarks[1]);
-        case 11:
+        case empty_pile::kJack:
             return Text(kJackMark);
-        case 12:
+        case empty_pile::kQueen:
             return Text(kQueenMark);
-        case 13:
-        case 64:
-        case 84:
+        case empty_pile::kKing:
+        case empty_pile::kFourFoundationsKing:
+        case empty_pile::kBalancedKing:
             return Text(kKingMark);
-        case kNoMarkValue:
+        case empty_pile::kUnmarked:
             return std::string();
         default:
             break;
     }
-    if (ruleValue >= 3 && ruleValue <= 10)
+    if (ruleValue > empty_pile::kTwo && ruleValue < empty_pile::kJack)
         return Text(kNumberMarks[static_cast<std::size_t>(ruleValue - 1)]);
     return std::nullopt;
 }
