@@ -5,6 +5,7 @@
 #include "engine/autoplay.h"
 #include "engine/card_location.h"
 #include "engine/card_removal.h"
+#include "engine/move_log.h"
 #include "engine/pointer_drop.h"
 #include "engine/pointer_events.h"
 #include "engine/pointer_lift.h"
@@ -14,7 +15,6 @@
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/text.h"
-#include "engine/move_log.h"
 
 namespace vis {
 
@@ -147,7 +147,7 @@ bool Discard(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
     return ReleaseIfActed(ctx, hooks, mark);
 }
 
-bool Move(GameContext& ctx, PlayHooks& hooks, CardNumber card, std::string_view word) {
+bool MoveCard(GameContext& ctx, PlayHooks& hooks, CardNumber card, std::string_view word) {
     const CardOrigin origin = FindOrigin(ctx.piles, card);
     // A press on the stock deals instead of lifting its card.
     if (origin.kind == OriginKind::kNone || origin.kind == OriginKind::kStock ||
@@ -288,7 +288,7 @@ std::string PlayCommandText(const PlayCommand& command) {
 bool CarryOutCommand(GameContext& ctx, PlayHooks& hooks, const PlayCommand& command) {
     switch (command.verb) {
         case PlayVerb::kMove:
-            return Move(ctx, hooks, command.card, command.target);
+            return MoveCard(ctx, hooks, command.card, command.target);
         case PlayVerb::kStock:
             return Stock(ctx, hooks);
         case PlayVerb::kFlip:

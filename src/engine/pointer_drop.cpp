@@ -6,13 +6,13 @@
 #include "engine/card_location.h"
 #include "engine/card_removal.h"
 #include "engine/move_execution.h"
+#include "engine/move_log.h"
 #include "engine/move_rules.h"
 #include "engine/pointer_lift.h"
 #include "engine/rank_relations.h"
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/rule_index.h"
-#include "engine/move_log.h"
 #include "view/geometry/card_position.h"
 #include "view/geometry/fan_types.h"
 
@@ -188,9 +188,6 @@ bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCa
     const PileRef pile = PileOf(candidate);
     const bool onCardPlace = candidate.slot >= 0;
     if (!DropAccepts(ctx, card, candidate)) return false;
-    std::string target = candidate.kind == DropKind::kWaste ? "Stock02" : DropTargetKey(candidate);
-    if (candidate.kind == DropKind::kFoundation && autoplay)
-        target = "Dest_Autoplay" + std::to_string(candidate.index + 1);
 
     PointerState& pointer = ctx.game.pointer;
     if (!pointer.lifted) LiftBlock(ctx, card, pointer.block, pointer.blockHeight);
@@ -201,11 +198,12 @@ bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCa
     if (onCardPlace) {
         moved = hooks.DropOnCardPlace(ctx, card, candidate.index, candidate.slot);
     } else {
+        Move move = Move::Cards(card, pile, !ctx.game.singleCardMove);
+        move.autoplay = autoplay && candidate.kind == DropKind::kFoundation;
         MoveOptions options;
-        options.run = !ctx.game.singleCardMove;
         options.blockTop = place.y;
         options.blockHeight = pointer.blockHeight;
-        moved = ExecuteMove(ctx, hooks, card, target, options);
+        moved = ExecuteMove(ctx, hooks, move, options);
     }
     if (!moved) return false;
     ctx.ui.EndDrag();

@@ -102,7 +102,7 @@ void DiscardLifted(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
     MoveOptions options;
     options.blockTop = place.y;
     options.blockHeight = pointer.blockHeight;
-    ExecuteMove(ctx, hooks, card, "Waste", options);
+    ExecuteMove(ctx, hooks, Move::Cards(card, {PileList::Mazzo, kSecondWasteIndex}), options);
     ClearDrag(ctx);
     if (ctx.flags[Flag::kGameWon]) EndGame(ctx);
 }

@@ -266,8 +266,8 @@ TEST_F(MainWindowTest, RestartAfterAChosenNumberRestartsThatDeal) {
     const PileLists first = Ctx().piles;
 
     // A move, then the restart.
-    ASSERT_TRUE(
-        ExecuteMove(Ctx(), program->Session().play, TopCard(Pile(PileList::Fila, 0)), "Appogg1"));
+    ASSERT_TRUE(ExecuteMove(Ctx(), program->Session().play,
+                            Move::Cards(TopCard(Pile(PileList::Fila, 0)), {PileList::Appogg, 0})));
     Window().RunCommand(Command::kRestart);  // Ctrl+F2
     EXPECT_NE(question.indexOf(QString::fromStdString("Game number: " + dealt)), -1)
         << question.toStdString();
