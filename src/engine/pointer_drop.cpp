@@ -173,7 +173,7 @@ std::vector<DropCandidate> RankDropCandidates(const GameContext& ctx, CardNumber
     return found;
 }
 
-bool DropAccepts(GameContext& ctx, CardNumber card, const DropCandidate& candidate) {
+bool DropAccepts(const GameContext& ctx, CardNumber card, const DropCandidate& candidate) {
     const DropFilter filter = FillPhaseFilter(ctx, card);
     if (!filter.any || (filter.foundationsOnly && candidate.kind != DropKind::kFoundation))
         return false;

@@ -49,7 +49,7 @@ std::vector<DropCandidate> RankDropCandidates(const GameContext& ctx, CardNumber
 // Whether the candidate pile takes the lifted `card` (a run when the lift
 // was not a single card): the fill phase, the waste's own rule, or the
 // pile's move rules. Judged as the drop judges it, changing no pile.
-bool DropAccepts(GameContext& ctx, CardNumber card, const DropCandidate& candidate);
+bool DropAccepts(const GameContext& ctx, CardNumber card, const DropCandidate& candidate);
 
 // Tries to lay the dragged `card` on one candidate, the block standing at
 // `block`: the pile must still overlap it and accept the card. Lifts the

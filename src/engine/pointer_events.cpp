@@ -159,7 +159,9 @@ void PressTableau(GameContext& ctx, PlayHooks& hooks, const Press& press) {
         return;
     }
     // A run that breaks the building rules stays where it is.
-    if (!faceUp || !RunFollowsRules(ctx, card, index) || !RunWithinLimit(ctx, card, false)) return;
+    if (!faceUp || !RunFollowsRules(ctx, card, index, !ctx.game.singleCardMove) ||
+        !RunWithinLimit(ctx, card, false))
+        return;
     ctx.game.singleCardMove = false;
     LiftBlock(ctx, card, press.hit.rect, RunBlockHeight(ctx, press.pile, press.hit.rect.top));
 }

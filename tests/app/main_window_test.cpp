@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, HeldGameResumesAndTheMouseMovesCardsOnlyWhereTheRulesAllo
         for (int j = 0; j < tableau; ++j) {
             if (i == j || Pile(PileList::Fila, j).empty()) continue;
             const CardNumber card = TopCard(Pile(PileList::Fila, i));
-            const bool legal = CanPlayToTableau(Ctx(), card, j);
+            const bool legal = CanPlayToTableau(Ctx(), card, j, false);
             if (legal && from < 0) std::tie(from, to) = std::pair(i, j);
             if (!legal && illegalFrom < 0) std::tie(illegalFrom, illegalTo) = std::pair(i, j);
         }
