@@ -173,13 +173,14 @@ std::vector<DropCandidate> RankDropCandidates(const GameContext& ctx, CardNumber
     return found;
 }
 
-bool DropAccepts(const GameContext& ctx, CardNumber card, const DropCandidate& candidate) {
+bool DropAccepts(const GameContext& ctx, CardNumber card, const DropCandidate& candidate,
+                 bool run) {
     const DropFilter filter = FillPhaseFilter(ctx, card);
     if (!filter.any || (filter.foundationsOnly && candidate.kind != DropKind::kFoundation))
         return false;
     if (candidate.kind == DropKind::kWaste)
         return ctx.rules[rule::kWasteNotTarget] != kWasteNeverTarget && WasteTakes(ctx, card);
-    return candidate.slot >= 0 || CanPlayToPile(ctx, card, DropTargetKey(candidate));
+    return candidate.slot >= 0 || CardMoveAllowed(ctx, Move::Cards(card, PileOf(candidate), run));
 }
 
 bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCandidate& candidate,
@@ -187,7 +188,7 @@ bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCa
     if (!OverlapArea(block, DropRect(ctx, candidate))) return false;
     const PileRef pile = PileOf(candidate);
     const bool onCardPlace = candidate.slot >= 0;
-    if (!DropAccepts(ctx, card, candidate)) return false;
+    if (!DropAccepts(ctx, card, candidate, !ctx.game.singleCardMove)) return false;
 
     PointerState& pointer = ctx.game.pointer;
     if (!pointer.lifted) LiftBlock(ctx, card, pointer.block, pointer.blockHeight);

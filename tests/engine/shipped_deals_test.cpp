@@ -15,10 +15,10 @@
 #include "model/games_file.h"
 #include "model/headless_ui.h"
 #include "model/new_game.h"
+#include "model/position_snapshot.h"
 #include "model/program_paths.h"
 #include "model/rule_index.h"
 #include "model/shuffle.h"
-#include "model/position_snapshot.h"
 #include "support/source_tree.h"
 #include "support/temp_dir.h"
 
