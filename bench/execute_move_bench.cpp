@@ -50,10 +50,11 @@ void BM_ExecuteTableauMove(benchmark::State& state) {
     // The Queen of hearts goes from pile 2 onto the King of spades of pile 1
     // and back; moving it leaves a face-up card behind, so no face-up follows.
     ctx.deck.SetCardFace(39, kFaceUp);
-    const char* targets[] = {"Fila1", "Fila2"};
+    const Move moves[] = {Move::Cards(12, {PileList::Fila, 0}),
+                          Move::Cards(12, {PileList::Fila, 1})};
     int n = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ExecuteMove(ctx, hooks, 12, targets[n & 1]));
+        benchmark::DoNotOptimize(ExecuteMove(ctx, hooks, moves[n & 1]));
         if (++n % 1024 == 0) {
             state.PauseTiming();
             ctx.history.undo.Clear();

@@ -28,7 +28,7 @@ constexpr int kMostSteps = 1000;
 int PlayOut(GameContext& ctx, PlayHooks& play, HeadlessUi& ui, std::mt19937& random) {
     int steps = 0;
     for (; steps < kMostSteps && ctx.flags[Flag::kGameInProgress]; ++steps) {
-        std::vector<PlayCommand> legal = LegalCommands(ctx, play);
+        std::vector<PlayCommand> legal = LegalCommands(ctx);
         std::erase_if(legal, [](const PlayCommand& c) {
             return c.verb == PlayVerb::kUndo || c.verb == PlayVerb::kRedo;
         });

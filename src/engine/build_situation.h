@@ -21,6 +21,7 @@ struct BuildQuery {
     bool wraps = false;       // the pile's wrap value is above 0
     int index = 0;            // the target's 0-based index in its list
     bool fromWrapper = true;  // false when a run check or family code asks
+    bool run = false;         // the card is lifted with the cards above it
 };
 
 // A query with everything the checks ask about it. The place the card comes
@@ -63,7 +64,7 @@ public:
     // The waste's top card; -1 when the waste is empty.
     CardNumber WasteCard() const;
     // The lifted block is a single card.
-    bool SingleCardMove() const { return ctx_.game.singleCardMove; }
+    bool SingleCardMove() const { return !query_.run; }
 
 private:
     const GameContext& ctx_;

@@ -90,7 +90,6 @@ bool RemoveCompleteSequence(GameContext& ctx, PlayHooks& hooks, int tableau) {
     const PileRef home{PileList::Dest, foundation};
     const bool onTable = IsOnTable(ctx.game.layout, home);
     const PileRef landing = onTable ? home : PileRef{PileList::Mazzo, kSecondWasteIndex};
-    const std::string target = onTable ? PileKey(home) : "Waste";
 
     PlaySoundLoop(ctx.ui, ctx.state, "Redeal", ctx.state.GetFlag(field::kSoundsRedeal));
     const int stepsBefore = UndoStepCount(ctx);
@@ -100,7 +99,7 @@ bool RemoveCompleteSequence(GameContext& ctx, PlayHooks& hooks, int tableau) {
         const int slot = CardCount(text) - 1;
         ctx.ui.LiftCard(card, pile, slot);
         ctx.ui.SlideCard(card, pile, slot, landing, CardCount(ctx.piles.Pile(landing)));
-        if (!ExecuteMove(ctx, hooks, card, target)) break;
+        if (!ExecuteMove(ctx, hooks, Move::Cards(card, landing))) break;
     }
     MergeStepsSince(ctx, stepsBefore);
     StopSound(ctx.ui);

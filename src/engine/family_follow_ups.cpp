@@ -7,11 +7,11 @@
 #include "engine/game_completion.h"
 #include "engine/grid_moves.h"
 #include "engine/move_execution.h"
+#include "engine/move_log.h"
 #include "engine/scoring.h"
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/rule_index.h"
-#include "engine/move_log.h"
 
 namespace vis {
 
@@ -52,7 +52,7 @@ void Discard(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
     const PileRef discard{PileList::Mazzo, kSecondWasteIndex};
     ctx.ui.LiftCard(card, origin.pile, origin.slot);
     ctx.ui.SlideCard(card, origin.pile, origin.slot, discard, CardCount(ctx.piles.Pile(discard)));
-    ExecuteMove(ctx, hooks, card, "Waste");
+    ExecuteMove(ctx, hooks, Move::Cards(card, discard));
 }
 
 // Every card of a pile, top card first.
@@ -244,7 +244,7 @@ void SendCompanionHome(GameContext& ctx, PlayHooks& hooks, CardNumber card, int 
     ctx.ui.SlideCard(companion, origin.pile, origin.slot, homePile,
                      CardCount(ctx.piles.Pile(homePile)));
     const int stepsBefore = UndoStepCount(ctx);
-    ExecuteMove(ctx, hooks, companion, PileKey(homePile));
+    ExecuteMove(ctx, hooks, Move::Cards(companion, homePile));
     const int added = UndoStepCount(ctx) - stepsBefore;
     if (added > 0 && stepsBefore > 0) DropSecondNewestLines(ctx, added);
 }

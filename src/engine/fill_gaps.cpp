@@ -6,11 +6,11 @@
 
 #include "engine/card_location.h"
 #include "engine/move_execution.h"
+#include "engine/move_log.h"
 #include "engine/pointer_lift.h"
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/rule_index.h"
-#include "engine/move_log.h"
 #include "view/geometry/card_position.h"
 
 namespace vis {
@@ -64,7 +64,7 @@ bool FillOne(GameContext& ctx, PlayHooks& hooks, PileRef from, PileRef to) {
     MoveOptions options;
     options.blockTop = CardPosition(ctx, to, 0, true).y;
     options.blockHeight = ctx.game.layout.cardHeight;
-    if (!ExecuteMove(ctx, hooks, card, PileKey(to), options)) return false;
+    if (!ExecuteMove(ctx, hooks, Move::Cards(card, to), options)) return false;
     ctx.ui.RepaintPile(from, before, ctx.piles.Pile(from));
     MergeStepsSince(ctx, stepsBefore);
     return true;

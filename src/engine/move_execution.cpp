@@ -7,22 +7,18 @@
 #include "engine/face_up.h"
 #include "engine/family_follow_ups.h"
 #include "engine/game_completion.h"
+#include "engine/move_log.h"
 #include "engine/scoring.h"
 #include "engine/stock.h"
 #include "engine/stock_deals.h"
 #include "model/families.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
-#include "model/text.h"
-#include "engine/move_log.h"
 
 namespace vis {
 
 namespace {
 
-constexpr std::string_view kAutoplayFoundation = "Dest_Autoplay";
-constexpr std::string_view kFoundationWord = "Dest";
-constexpr std::string_view kStockOperationPrefix = "Mazzo";
 constexpr int kStockGroupLines = 3;
 constexpr int kFillDone = 2;
 // Foundation building codes whose jokers stand in for real cards.
@@ -49,30 +45,31 @@ struct MoveTarget {
     bool autoplay = false;
 };
 
-MoveTarget ParseTarget(std::string_view name) {
-    if (StartsWith(name, kAutoplayFoundation)) {
-        const std::string key =
-            std::string(kFoundationWord) + std::string(name.substr(kAutoplayFoundation.size()));
-        if (const auto pile = PileByKey(key)) return {TargetKind::kFoundation, *pile, true};
-        return {};
+MoveTarget TargetOf(const Move& move) {
+    switch (move.kind) {
+        case MoveKind::kStock:
+            return {TargetKind::kStockOperation};
+        case MoveKind::kPileDeal:
+            return {TargetKind::kPileDeal};
+        case MoveKind::kRemoveSelection:
+            return {TargetKind::kRemoveSelection};
+        case MoveKind::kRefillFromStock:
+            return {TargetKind::kRefillFromStock};
+        case MoveKind::kCloseUpAndRefill:
+            return {TargetKind::kCloseUpAndRefill};
+        case MoveKind::kCards:
+            break;
     }
-    if (name == "Waste") return {TargetKind::kDiscard, {PileList::Mazzo, kSecondWasteIndex}};
-    if (name == "Stock02") return {TargetKind::kBackOnWaste, {PileList::Mazzo, kWasteIndex}};
-    if (StartsWith(name, kStockOperationPrefix)) return {TargetKind::kStockOperation};
-    if (ParsePileDeal(name)) return {TargetKind::kPileDeal};
-    if (name == "Selezionate_Dest") return {TargetKind::kRemoveSelection};
-    if (name == "Selezionate_Fila") return {TargetKind::kRefillFromStock};
-    if (name == "Stock_To_Pile_Monte_Carlo") return {TargetKind::kCloseUpAndRefill};
-    const auto pile = PileByKey(name);
-    if (!pile) return {};
-    switch (pile->list) {
+    switch (move.to.list) {
         case PileList::Dest:
-            return {TargetKind::kFoundation, *pile};
+            return {TargetKind::kFoundation, move.to, move.autoplay};
         case PileList::Fila:
-            return {TargetKind::kTableau, *pile};
+            return {TargetKind::kTableau, move.to};
         case PileList::Appogg:
-            return {TargetKind::kReserve, *pile};
+            return {TargetKind::kReserve, move.to};
         case PileList::Mazzo:
+            if (move.to.index == kSecondWasteIndex) return {TargetKind::kDiscard, move.to};
+            if (move.to.index == kWasteIndex) return {TargetKind::kBackOnWaste, move.to};
             return {};
     }
     return {};
@@ -125,11 +122,12 @@ void AfterFoundationMove(GameContext& ctx, PlayHooks& hooks, CardNumber card,
     if (ctx.game.foundationHighlightStyle != 0) ctx.ui.HighlightFoundation(foundation);
 }
 
-MoveOutcome MoveCards(GameContext& ctx, PlayHooks& hooks, CardNumber card, const MoveTarget& target,
-                      const MoveOptions& options) {
+MoveOutcome MoveCards(GameContext& ctx, PlayHooks& hooks, const Move& move,
+                      const MoveTarget& target) {
+    const CardNumber card = move.card;
     // Only piles that hold runs take several cards at once.
     const bool run =
-        options.run && (target.kind == TargetKind::kTableau || target.kind == TargetKind::kReserve);
+        move.run && (target.kind == TargetKind::kTableau || target.kind == TargetKind::kReserve);
     const int jumpedCell =
         target.kind == TargetKind::kTableau ? CellToBeJumped(ctx, card, target.pile.index) : -1;
     const MoveOutcome outcome = MoveToPile(ctx, card, target.pile, run);
@@ -157,13 +155,12 @@ MoveOutcome MoveCards(GameContext& ctx, PlayHooks& hooks, CardNumber card, const
 }
 
 // The operations that move no single card of the player's.
-bool RunOperation(GameContext& ctx, PlayHooks& hooks, const MoveTarget& target,
-                  std::string_view name) {
+bool RunOperation(GameContext& ctx, PlayHooks& hooks, const Move& move, const MoveTarget& target) {
     switch (target.kind) {
         case TargetKind::kStockOperation:
-            return RunStockOperation(ctx, name);
+            return RunStockOperation(ctx, move.stock);
         case TargetKind::kPileDeal:
-            return DealOntoPiles(ctx, *ParsePileDeal(name));
+            return DealOntoPiles(ctx, move.deal);
         case TargetKind::kRemoveSelection:
             return hooks.RemoveSelection(ctx);
         case TargetKind::kRefillFromStock:
@@ -175,11 +172,11 @@ bool RunOperation(GameContext& ctx, PlayHooks& hooks, const MoveTarget& target,
     }
 }
 
-MoveOutcome Dispatch(GameContext& ctx, PlayHooks& hooks, int cardOrCount, const MoveTarget& target,
-                     std::string_view name, const MoveOptions& options) {
-    if (IsPileTarget(target.kind)) return MoveCards(ctx, hooks, cardOrCount, target, options);
+MoveOutcome Dispatch(GameContext& ctx, PlayHooks& hooks, const Move& move,
+                     const MoveTarget& target) {
+    if (IsPileTarget(target.kind)) return MoveCards(ctx, hooks, move, target);
     MoveOutcome outcome;
-    outcome.moved = RunOperation(ctx, hooks, target, name);
+    outcome.moved = RunOperation(ctx, hooks, move, target);
     return outcome;
 }
 
@@ -201,20 +198,20 @@ void RaiseTableExtent(GameContext& ctx, const MoveOptions& options) {
 
 }  // namespace
 
-bool ExecuteMove(GameContext& ctx, PlayHooks& hooks, int cardOrCount, std::string_view target,
-                 const MoveOptions& options) {
-    const MoveTarget parsed = ParseTarget(target);
+bool ExecuteMove(GameContext& ctx, PlayHooks& hooks, const Move& move, const MoveOptions& options) {
+    const MoveTarget parsed = TargetOf(move);
     if (parsed.kind == TargetKind::kNothing) return false;
-    if (!FillPhaseAllows(ctx, cardOrCount, parsed.kind)) return false;
+    const CardNumber card = move.card;
+    if (!FillPhaseAllows(ctx, card, parsed.kind)) return false;
 
     const bool stockWasSpent = StockSpent(ctx);
-    const MoveOutcome outcome = Dispatch(ctx, hooks, cardOrCount, parsed, target, options);
+    const MoveOutcome outcome = Dispatch(ctx, hooks, move, parsed);
     const bool fromTableau = outcome.origin.kind == OriginKind::kTableau;
 
     if (!stockWasSpent && StockSpent(ctx)) ctx.ui.RepaintStockSpot();
     if (outcome.moved) {
         if (FamilyOf(ctx.rules[rule::kFamily]) == Family::kPokerGrid)
-            hooks.ScorePokerGrid(ctx, cardOrCount);
+            hooks.ScorePokerGrid(ctx, card);
         else
             UpdateScore(ctx);
     }
@@ -224,12 +221,12 @@ bool ExecuteMove(GameContext& ctx, PlayHooks& hooks, int cardOrCount, std::strin
         ++ctx.game.fillCounter;
         if (ctx.rules[rule::kFillAfterFirstMove] == 1 && ctx.game.fillCounter == 1) {
             ctx.game.fillCounter = kFillDone;
-            ExecuteMove(ctx, hooks, 0, "Fill_Tableaus");
+            ExecuteMove(ctx, hooks, Move::Deal({PileDealKind::kFillTableaus}));
         }
     }
     if (outcome.moved) RaiseTableExtent(ctx, options);
     if (outcome.moved && parsed.kind == TargetKind::kFoundation)
-        SendCompanionHome(ctx, hooks, cardOrCount, parsed.pile.index);
+        SendCompanionHome(ctx, hooks, card, parsed.pile.index);
     if (TraitsOf(ctx.rules[rule::kFamily]).judgesCompletionLate)
         ctx.flags[Flag::kGameWon] = IsGameComplete(ctx);
     return outcome.moved;

@@ -5,31 +5,23 @@
 // score, filling the tableau).
 #pragma once
 
-#include <string_view>
-
+#include "engine/move.h"
 #include "engine/play_hooks.h"
 #include "model/game_context.h"
 
 namespace vis {
 
-// How the pointer layer lifted what moves.
+// Where the pointer layer had the block that moves.
 struct MoveOptions {
-    // The card and every card above it in its pile move together.
-    bool run = false;
     // Top and height on the window of the lifted block; 0 height when no
     // block was lifted (stock operations).
     int blockTop = 0;
     int blockHeight = 0;
 };
 
-// Carries out a move judged legal beforehand. `cardOrCount` is the moving
-// card for pile targets; `target` is a pile key ("Dest3", "Fila12",
-// "Appogg2"), "Dest_Autoplay" + number, "Waste", "Stock02", a stock
-// operation ("Mazzo_Vis", "Mazzo_Waste", "Mazzo_Redeal", "Add_Tableaus",
-// "Add_Tableaus_Last", "Add_Tableau_" + two digits, "Add_Reserves",
-// "Add_Reserve_" + digit, "Fill_Tableaus") or a selection-game operation.
-// True when something moved; a target naming nothing changes nothing.
-bool ExecuteMove(GameContext& ctx, PlayHooks& hooks, int cardOrCount, std::string_view target,
+// Carries out a move judged legal beforehand. True when something moved; a
+// card move to a pile that takes no cards (the stock) changes nothing.
+bool ExecuteMove(GameContext& ctx, PlayHooks& hooks, const Move& move,
                  const MoveOptions& options = {});
 
 // Undo steps recorded so far.

@@ -2,12 +2,12 @@
 
 #include "engine/building_codes.h"
 #include "engine/building_rules.h"
+#include "engine/move_log.h"
 #include "engine/rank_relations.h"
 #include "engine/run_rules.h"
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/rule_index.h"
-#include "engine/move_log.h"
 
 namespace vis {
 
@@ -16,10 +16,6 @@ namespace {
 constexpr int kDropsPerGateOpening = 20;
 
 constexpr int kMostCardsUnderCode20 = 52;
-
-bool IsSingleCardMove(const GameContext& ctx) {
-    return ctx.game.singleCardMove;
-}
 
 // In the drop-gate family, tableau cards go home only while the waste is
 // empty or the drops onto the tableau have just reached a multiple of 20.
@@ -58,7 +54,6 @@ bool CanBuildOn(const GameContext& ctx, const BuildQuery& query) {
 bool CanPlayToFoundation(const GameContext& ctx, CardNumber card, int index) {
     if (index < 0 || index >= kDestPileCount) return false;
     if (!DropGateOpen(ctx, card)) return false;
-    if (!IsSingleCardMove(ctx)) return false;
     const std::string& pile = ctx.piles.dest[static_cast<std::size_t>(index)];
     const int code = ctx.rules[rule::kFoundationBuilding + index];
     if (code == building::kQueenOpens) return RankOf(card) == kQueen && pile.empty();
@@ -83,7 +78,7 @@ bool CanPlayToFoundation(const GameContext& ctx, CardNumber card, int index) {
                            });
 }
 
-bool CanPlayToTableau(GameContext& ctx, CardNumber card, int index) {
+bool CanPlayToTableau(const GameContext& ctx, CardNumber card, int index, bool run) {
     if (index < 0 || index >= kFilaPileCount) return false;
     const std::string& pile = ctx.piles.fila[static_cast<std::size_t>(index)];
     const CardNumber top = TopCardOrAbsent(pile);
@@ -104,24 +99,25 @@ bool CanPlayToTableau(GameContext& ctx, CardNumber card, int index) {
                             .wraps = ctx.rules[rule::kTableauWrap + index] > 0,
                             .index = index,
                             .fromWrapper = true,
+                            .run = run,
                         });
     if (!accepted) return false;
-    const bool single = IsSingleCardMove(ctx);
-    if (code == building::kSingleCardsOnly && !pile.empty() && !single) return false;
-    if (!single) {
-        if (ctx.rules[rule::kRunCheck] != 0 && !RunFollowsRules(ctx, card, index)) return false;
+    if (code == building::kSingleCardsOnly && !pile.empty() && run) return false;
+    if (run) {
+        if (ctx.rules[rule::kRunCheck] != 0 && !RunFollowsRules(ctx, card, index, run))
+            return false;
         if (ctx.rules[rule::kMoveUnitLimit] == -5 && pile.empty() &&
             !RunWithinLimit(ctx, card, true))
             return false;
     }
-    // A run is never dropped back onto its own top card.
-    return pile.empty() || top != ctx.game.liftedRunTop;
+    // A block never goes back onto its own top card.
+    return pile.empty() || top != RunTop(ctx, card);
 }
 
-bool CanPlayToReserve(const GameContext& ctx, CardNumber card, int index) {
+bool CanPlayToReserve(const GameContext& ctx, CardNumber card, int index, bool run) {
     if (!ReserveIndexValid(index)) return false;
     const std::string& pile = ctx.piles.appogg[static_cast<std::size_t>(index)];
-    const bool single = IsSingleCardMove(ctx);
+    const bool single = !run;
     const bool singleIntoEmpty = single && pile.empty();
     // Rules 8 and 13 cap the first reserve, whichever reserve receives.
     const int cardsInFirst = CardCount(ctx.piles.appogg[0]);
@@ -162,20 +158,25 @@ bool CanPlayToReserve(const GameContext& ctx, CardNumber card, int index) {
     }
 }
 
-bool CanPlayToPile(GameContext& ctx, CardNumber card, std::string_view pileName) {
-    const std::optional<PileRef> pile = PileByKey(pileName);
-    if (!pile) return false;
-    switch (pile->list) {
+bool CardMoveAllowed(const GameContext& ctx, const Move& move) {
+    if (move.kind != MoveKind::kCards) return false;
+    switch (move.to.list) {
         case PileList::Dest:
-            return CanPlayToFoundation(ctx, card, pile->index);
+            return !move.run && CanPlayToFoundation(ctx, move.card, move.to.index);
         case PileList::Fila:
-            return CanPlayToTableau(ctx, card, pile->index);
+            return CanPlayToTableau(ctx, move.card, move.to.index, move.run);
         case PileList::Appogg:
-            return CanPlayToReserve(ctx, card, pile->index);
+            return CanPlayToReserve(ctx, move.card, move.to.index, move.run);
         case PileList::Mazzo:
             return false;
     }
     return false;
+}
+
+bool CanPlayToPile(const GameContext& ctx, CardNumber card, std::string_view pileName) {
+    const std::optional<PileRef> pile = PileByKey(pileName);
+    if (!pile) return false;
+    return CardMoveAllowed(ctx, Move::Cards(card, *pile, !ctx.game.singleCardMove));
 }
 
 }  // namespace vis

@@ -1,11 +1,12 @@
 // Whether a card, or a run given by its bottom card, may go onto a pile.
-// Judgements read the piles and the game's rules; a refusal is a silent
-// false and the caller decides what follows.
+// Judgements read the piles and the game's rules only, and change nothing;
+// a refusal is a silent false and the caller decides what follows.
 #pragma once
 
 #include <string_view>
 
 #include "engine/build_situation.h"
+#include "engine/move.h"
 #include "model/cards.h"
 #include "model/game_context.h"
 
@@ -15,18 +16,24 @@ namespace vis {
 // building code, an empty-pile rule, a base rank and a direction.
 bool CanBuildOn(const GameContext& ctx, const BuildQuery& query);
 
-// Foundation `index` (0-based) with its own rule values; single cards only.
+// A single card onto foundation `index` (0-based) with its own rule values.
 bool CanPlayToFoundation(const GameContext& ctx, CardNumber card, int index);
 
-// Tableau pile `index` (0-based). A run is also checked against the run
-// rules, which may record the lifted run top.
-bool CanPlayToTableau(GameContext& ctx, CardNumber card, int index);
+// Tableau pile `index` (0-based); `run`: the card comes with the cards above
+// it, which must also keep to the run rules and never go back onto their
+// own pile.
+bool CanPlayToTableau(const GameContext& ctx, CardNumber card, int index, bool run);
 
 // Reserve `index` (0-based) by its reserve rule.
-bool CanPlayToReserve(const GameContext& ctx, CardNumber card, int index);
+bool CanPlayToReserve(const GameContext& ctx, CardNumber card, int index, bool run);
 
-// By pile key: "Dest", "Fila" or "Appogg" followed by the 1-based number.
-// Any other name is refused.
-bool CanPlayToPile(GameContext& ctx, CardNumber card, std::string_view pileName);
+// A card move onto a foundation (single cards only), a tableau pile or a
+// reserve; every other move is refused.
+bool CardMoveAllowed(const GameContext& ctx, const Move& move);
+
+// The block the pointer has lifted (a single card or a run, as lifted) onto
+// the pile of a key: "Dest", "Fila" or "Appogg" followed by the 1-based
+// number. Any other name is refused.
+bool CanPlayToPile(const GameContext& ctx, CardNumber card, std::string_view pileName);
 
 }  // namespace vis

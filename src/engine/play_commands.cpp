@@ -5,6 +5,8 @@
 #include "engine/autoplay.h"
 #include "engine/card_location.h"
 #include "engine/card_removal.h"
+#include "engine/lift_rules.h"
+#include "engine/move_log.h"
 #include "engine/pointer_drop.h"
 #include "engine/pointer_events.h"
 #include "engine/pointer_lift.h"
@@ -14,7 +16,7 @@
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/text.h"
-#include "engine/move_log.h"
+#include "view/geometry/hit_test.h"
 
 namespace vis {
 
@@ -133,21 +135,13 @@ std::vector<DropCandidate> AllTargets(const GameContext& ctx, PileRef own) {
     return targets;
 }
 
-// Presses on `card`; true when the press lifted it and nothing else.
-bool LiftByPress(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
-    if (!PressOnCard(ctx, hooks, card)) return false;
-    if (ctx.game.pointer.lifted && ctx.game.draggedCard == card) return true;
-    PutBackLifted(ctx);
-    return false;
-}
-
 bool Discard(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
     const Mark mark = MarkOf(ctx);
     if (!PressOnCard(ctx, hooks, card)) return false;
     return ReleaseIfActed(ctx, hooks, mark);
 }
 
-bool Move(GameContext& ctx, PlayHooks& hooks, CardNumber card, std::string_view word) {
+bool MoveCard(GameContext& ctx, PlayHooks& hooks, CardNumber card, std::string_view word) {
     const CardOrigin origin = FindOrigin(ctx.piles, card);
     // A press on the stock deals instead of lifting its card.
     if (origin.kind == OriginKind::kNone || origin.kind == OriginKind::kStock ||
@@ -166,7 +160,7 @@ bool Move(GameContext& ctx, PlayHooks& hooks, CardNumber card, std::string_view 
         return false;
     }
     for (const DropCandidate& target : targets) {
-        if (!DropAccepts(ctx, card, target)) continue;
+        if (!DropAccepts(ctx, card, target, !ctx.game.singleCardMove)) continue;
         DropLiftedBlockOn(ctx, hooks, target);
         return Changed(ctx, mark);
     }
@@ -237,7 +231,18 @@ std::vector<PileRef> PilesOnTable(const GameContext& ctx) {
     return piles;
 }
 
-void AddMoves(GameContext& ctx, PlayHooks& hooks, std::vector<PlayCommand>& out) {
+// Whether a press at the point where the commands press on `card` hits it
+// on `pile`: on a crowded table a pile's cards can hide another's.
+bool UnderThePointer(const GameContext& ctx, CardNumber card, PileRef pile) {
+    const std::optional<Point> at = PointOnCard(ctx, card);
+    if (!at) return false;
+    const PileHit hit = PileAtPoint(ctx, at->x, at->y);
+    return hit.card == card && PileByKey(hit.key) == pile;
+}
+
+// The moves the position allows, judged as a press and a drop would judge
+// them, without pressing.
+void AddMoves(const GameContext& ctx, std::vector<PlayCommand>& out) {
     const bool discards = TraitsOf(ctx.rules[rule::kFamily]).discardsByRank;
     for (const PileRef pile : PilesOnTable(ctx)) {
         for (const CardNumber card : PressableCards(ctx, pile)) {
@@ -246,11 +251,11 @@ void AddMoves(GameContext& ctx, PlayHooks& hooks, std::vector<PlayCommand>& out)
                     out.push_back({PlayVerb::kMove, card, std::string(kDiscardKey)});
                 continue;
             }
-            if (!LiftByPress(ctx, hooks, card)) continue;
+            const std::optional<Lift> lift = LiftFrom(ctx, pile, card);
+            if (!lift || !UnderThePointer(ctx, card, pile)) continue;
             for (const DropCandidate& target : AllTargets(ctx, pile))
-                if (DropAccepts(ctx, card, target))
+                if (DropAccepts(ctx, card, target, lift == Lift::kRun))
                     out.push_back({PlayVerb::kMove, card, DropTargetKey(target)});
-            PutBackLifted(ctx);
         }
     }
 }
@@ -288,7 +293,7 @@ std::string PlayCommandText(const PlayCommand& command) {
 bool CarryOutCommand(GameContext& ctx, PlayHooks& hooks, const PlayCommand& command) {
     switch (command.verb) {
         case PlayVerb::kMove:
-            return Move(ctx, hooks, command.card, command.target);
+            return MoveCard(ctx, hooks, command.card, command.target);
         case PlayVerb::kStock:
             return Stock(ctx, hooks);
         case PlayVerb::kFlip:
@@ -305,10 +310,10 @@ bool CarryOutCommand(GameContext& ctx, PlayHooks& hooks, const PlayCommand& comm
     return false;
 }
 
-std::vector<PlayCommand> LegalCommands(GameContext& ctx, PlayHooks& hooks) {
+std::vector<PlayCommand> LegalCommands(const GameContext& ctx) {
     std::vector<PlayCommand> out;
     if (!ctx.flags[Flag::kGameInProgress]) return out;
-    if (!PressPlaysByItself(ctx)) AddMoves(ctx, hooks, out);
+    if (!PressPlaysByItself(ctx)) AddMoves(ctx, out);
     for (int i = 0; i < UsedTableauPiles(ctx); ++i)
         if (OnTable(ctx, {PileList::Fila, i}) && PressTurnsTopUp(ctx, i))
             out.push_back(

@@ -56,7 +56,8 @@ bool CarryOutCommand(GameContext& ctx, PlayHooks& hooks, const PlayCommand& comm
 // The moves, flips, stock presses, undo and redo that the position allows
 // in the game in progress, for random play: each is carried out when given
 // to `CarryOutCommand`. Moves name their target pile by its key. The games
-// whose presses select or move cards by themselves list no moves.
-std::vector<PlayCommand> LegalCommands(GameContext& ctx, PlayHooks& hooks);
+// whose presses select or move cards by themselves list no moves. Judged
+// from the table and the rules, pressing nothing and changing nothing.
+std::vector<PlayCommand> LegalCommands(const GameContext& ctx);
 
 }  // namespace vis

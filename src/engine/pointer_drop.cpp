@@ -6,13 +6,13 @@
 #include "engine/card_location.h"
 #include "engine/card_removal.h"
 #include "engine/move_execution.h"
+#include "engine/move_log.h"
 #include "engine/move_rules.h"
 #include "engine/pointer_lift.h"
 #include "engine/rank_relations.h"
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/rule_index.h"
-#include "engine/move_log.h"
 #include "view/geometry/card_position.h"
 #include "view/geometry/fan_types.h"
 
@@ -173,13 +173,14 @@ std::vector<DropCandidate> RankDropCandidates(const GameContext& ctx, CardNumber
     return found;
 }
 
-bool DropAccepts(GameContext& ctx, CardNumber card, const DropCandidate& candidate) {
+bool DropAccepts(const GameContext& ctx, CardNumber card, const DropCandidate& candidate,
+                 bool run) {
     const DropFilter filter = FillPhaseFilter(ctx, card);
     if (!filter.any || (filter.foundationsOnly && candidate.kind != DropKind::kFoundation))
         return false;
     if (candidate.kind == DropKind::kWaste)
         return ctx.rules[rule::kWasteNotTarget] != kWasteNeverTarget && WasteTakes(ctx, card);
-    return candidate.slot >= 0 || CanPlayToPile(ctx, card, DropTargetKey(candidate));
+    return candidate.slot >= 0 || CardMoveAllowed(ctx, Move::Cards(card, PileOf(candidate), run));
 }
 
 bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCandidate& candidate,
@@ -187,10 +188,7 @@ bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCa
     if (!OverlapArea(block, DropRect(ctx, candidate))) return false;
     const PileRef pile = PileOf(candidate);
     const bool onCardPlace = candidate.slot >= 0;
-    if (!DropAccepts(ctx, card, candidate)) return false;
-    std::string target = candidate.kind == DropKind::kWaste ? "Stock02" : DropTargetKey(candidate);
-    if (candidate.kind == DropKind::kFoundation && autoplay)
-        target = "Dest_Autoplay" + std::to_string(candidate.index + 1);
+    if (!DropAccepts(ctx, card, candidate, !ctx.game.singleCardMove)) return false;
 
     PointerState& pointer = ctx.game.pointer;
     if (!pointer.lifted) LiftBlock(ctx, card, pointer.block, pointer.blockHeight);
@@ -201,11 +199,12 @@ bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCa
     if (onCardPlace) {
         moved = hooks.DropOnCardPlace(ctx, card, candidate.index, candidate.slot);
     } else {
+        Move move = Move::Cards(card, pile, !ctx.game.singleCardMove);
+        move.autoplay = autoplay && candidate.kind == DropKind::kFoundation;
         MoveOptions options;
-        options.run = !ctx.game.singleCardMove;
         options.blockTop = place.y;
         options.blockHeight = pointer.blockHeight;
-        moved = ExecuteMove(ctx, hooks, card, target, options);
+        moved = ExecuteMove(ctx, hooks, move, options);
     }
     if (!moved) return false;
     ctx.ui.EndDrag();

@@ -46,10 +46,10 @@ std::string DropTargetKey(const DropCandidate& candidate);
 std::vector<DropCandidate> RankDropCandidates(const GameContext& ctx, CardNumber card,
                                               const Rect& block);
 
-// Whether the candidate pile takes the lifted `card` (a run when the lift
-// was not a single card): the fill phase, the waste's own rule, or the
-// pile's move rules. Judged as the drop judges it, changing no pile.
-bool DropAccepts(GameContext& ctx, CardNumber card, const DropCandidate& candidate);
+// Whether the candidate pile takes the lifted `card` (with the run above it
+// when `run`): the fill phase, the waste's own rule, or the pile's move
+// rules. Judged as the drop judges it, changing nothing.
+bool DropAccepts(const GameContext& ctx, CardNumber card, const DropCandidate& candidate, bool run);
 
 // Tries to lay the dragged `card` on one candidate, the block standing at
 // `block`: the pile must still overlap it and accept the card. Lifts the

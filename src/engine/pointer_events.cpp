@@ -6,6 +6,7 @@
 #include "engine/card_location.h"
 #include "engine/end_of_game.h"
 #include "engine/face_up.h"
+#include "engine/lift_rules.h"
 #include "engine/move_execution.h"
 #include "engine/pointer_auto_move.h"
 #include "engine/pointer_drop.h"
@@ -25,12 +26,6 @@ namespace {
 
 constexpr int kDragPointerShift = 10;
 constexpr int kAutoScrollMargin = 5;
-
-constexpr int kFoundationCardLifts = 1;
-constexpr int kFoundationCardLiftsAboveBase = 2;
-constexpr int kFoundationJokerLifts = 3;
-constexpr int kAnyReserveCardLifts = -11;
-constexpr int kWasteLocked = 2;
 
 const FamilyTraits& Traits(const GameContext& ctx) {
     return TraitsOf(ctx.rules[rule::kFamily]);
@@ -102,7 +97,7 @@ void DiscardLifted(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
     MoveOptions options;
     options.blockTop = place.y;
     options.blockHeight = pointer.blockHeight;
-    ExecuteMove(ctx, hooks, card, "Waste", options);
+    ExecuteMove(ctx, hooks, Move::Cards(card, {PileList::Mazzo, kSecondWasteIndex}), options);
     ClearDrag(ctx);
     if (ctx.flags[Flag::kGameWon]) EndGame(ctx);
 }
@@ -143,25 +138,18 @@ void PressTableau(GameContext& ctx, PlayHooks& hooks, const Press& press) {
         hooks.PressInMemoryGame(ctx, card, index, press.slot);
         return;
     }
-    const std::string& text = ctx.piles.Pile(press.pile);
-    const bool isTop = press.slot == CardCount(text) - 1;
-    const bool faceUp = ctx.deck.IsFaceUp(card);
-    if (family.buildsOnFaceDown) {
-        if (isTop && faceUp) LiftOne(ctx, card, press.hit.rect);
+    const bool isTop = press.slot == CardCount(ctx.piles.Pile(press.pile)) - 1;
+    if (isTop && !ctx.deck.IsFaceUp(card) && !family.buildsOnFaceDown && GridPileFree(ctx, index)) {
+        TurnFaceUp(ctx, card, press.slot, index);
         return;
     }
-    if (!GridPileFree(ctx, index)) return;
-    if (isTop) {
-        if (!faceUp)
-            TurnFaceUp(ctx, card, press.slot, index);
-        else if (RunWithinLimit(ctx, card, false))
-            LiftOne(ctx, card, press.hit.rect);
-        return;
+    const std::optional<Lift> lift = LiftFrom(ctx, press.pile, card);
+    if (lift == Lift::kCard) {
+        LiftOne(ctx, card, press.hit.rect);
+    } else if (lift == Lift::kRun) {
+        ctx.game.singleCardMove = false;
+        LiftBlock(ctx, card, press.hit.rect, RunBlockHeight(ctx, press.pile, press.hit.rect.top));
     }
-    // A run that breaks the building rules stays where it is.
-    if (!faceUp || !RunFollowsRules(ctx, card, index) || !RunWithinLimit(ctx, card, false)) return;
-    ctx.game.singleCardMove = false;
-    LiftBlock(ctx, card, press.hit.rect, RunBlockHeight(ctx, press.pile, press.hit.rect.top));
 }
 
 void PressFoundation(GameContext& ctx, const Press& press) {
@@ -169,13 +157,8 @@ void PressFoundation(GameContext& ctx, const Press& press) {
         ctx.ui.Beep();
         return;
     }
-    if (!IsLeft(press) || press.hit.card <= 0) return;
-    const int lift = ctx.rules[rule::kFoundationLift];
-    const bool lifts =
-        lift == kFoundationCardLifts ||
-        (lift == kFoundationCardLiftsAboveBase && CardCount(ctx.piles.Pile(press.pile)) > 1) ||
-        (lift == kFoundationJokerLifts && IsJoker(press.hit.card));
-    if (lifts) LiftOne(ctx, press.hit.card, press.hit.rect);
+    if (IsLeft(press) && LiftFrom(ctx, press.pile, press.hit.card))
+        LiftOne(ctx, press.hit.card, press.hit.rect);
 }
 
 void PressReserve(GameContext& ctx, const Press& press) {
@@ -187,11 +170,8 @@ void PressReserve(GameContext& ctx, const Press& press) {
             ctx.ui.Beep();
         return;
     }
-    if (!IsLeft(press)) return;
-    const CardNumber card = press.hit.card;
-    const bool isTop = TopCard(ctx.piles.Pile(press.pile)) == card;
-    const bool anyCard = ctx.rules[rule::kReserveLift] == kAnyReserveCardLifts;
-    if ((isTop && ctx.deck.IsFaceUp(card)) || anyCard) LiftOne(ctx, card, press.hit.rect);
+    if (IsLeft(press) && LiftFrom(ctx, press.pile, press.hit.card))
+        LiftOne(ctx, press.hit.card, press.hit.rect);
 }
 
 void PressStockSpot(GameContext& ctx, PlayHooks& hooks, const Press& press) {
@@ -216,7 +196,7 @@ void PressStockGroup(GameContext& ctx, PlayHooks& hooks, const Press& press) {
             PressStockSpot(ctx, hooks, press);
         return;
     }
-    if (ctx.rules[rule::kWasteLocked] != kWasteLocked) LiftOne(ctx, press.hit.card, press.hit.rect);
+    if (LiftFrom(ctx, press.pile, press.hit.card)) LiftOne(ctx, press.hit.card, press.hit.rect);
 }
 
 void PressPile(GameContext& ctx, PlayHooks& hooks, const Press& press) {

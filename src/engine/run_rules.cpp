@@ -41,11 +41,11 @@ int EmptyPiles(const auto& list, int used) {
 
 }  // namespace
 
-bool RunFollowsRules(const GameContext& ctx, CardNumber card, int index) {
+bool RunFollowsRules(const GameContext& ctx, CardNumber card, int index, bool run) {
     const int check = ctx.rules[rule::kRunCheck];
     if (check != kRunByBuildingCode && check != kRunBySuit) return true;
-    const std::optional<Run> run = RunFrom(ctx, card);
-    if (!run) return true;
+    const std::optional<Run> cards = RunFrom(ctx, card);
+    if (!cards) return true;
     BuildQuery query{
         .emptyRule = ctx.rules[rule::kTableauEmpty + index],
         .baseRank = ctx.rules[rule::kFoundationBase],
@@ -55,20 +55,25 @@ bool RunFollowsRules(const GameContext& ctx, CardNumber card, int index) {
         .wraps = ctx.rules[rule::kTableauWrap + index] > 0,
         .index = index,
         .fromWrapper = false,
+        .run = run,
     };
-    const int cards = CardCount(run->pile);
-    for (int p = run->first; p + 1 < cards; ++p) {
-        query.top = CardAt(run->pile, p);
-        query.card = CardAt(run->pile, p + 1);
+    const int count = CardCount(cards->pile);
+    for (int p = cards->first; p + 1 < count; ++p) {
+        query.top = CardAt(cards->pile, p);
+        query.card = CardAt(cards->pile, p + 1);
         if (!CanBuildOn(ctx, query)) return false;
     }
     return true;
 }
 
-bool RunWithinLimit(GameContext& ctx, CardNumber card, bool toEmptyTableau) {
+CardNumber RunTop(const GameContext& ctx, CardNumber card) {
+    const std::optional<Run> run = RunFrom(ctx, card);
+    return run ? run->Top() : 0;
+}
+
+bool RunWithinLimit(const GameContext& ctx, CardNumber card, bool toEmptyTableau) {
     const std::optional<Run> run = RunFrom(ctx, card);
     const int length = run ? run->Length() : 0;
-    ctx.game.liftedRunTop = run ? run->Top() : 0;
 
     const int limit = ctx.rules[rule::kMoveUnitLimit];
     const int freeCells = EmptyPiles(ctx.piles.appogg, UsedReserves(ctx));

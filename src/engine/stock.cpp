@@ -5,12 +5,12 @@
 #include "engine/game_completion.h"
 #include "engine/gathering_redeal.h"
 #include "engine/move_execution.h"
+#include "engine/move_log.h"
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
 #include "model/text.h"
-#include "engine/move_log.h"
 
 namespace vis {
 
@@ -135,10 +135,11 @@ bool AnyTableauPileEmpty(const GameContext& ctx) {
 // as a reserve deal.
 void DealReservesInTurn(GameContext& ctx, PlayHooks& hooks) {
     ++ctx.game.dealCounter;
-    const std::string reserve = ctx.game.dealCounter % 2 != 0 ? "Add_Reserve_1" : "Add_Reserve_2";
+    const Move reserve =
+        Move::Deal({PileDealKind::kOneReserve, ctx.game.dealCounter % 2 != 0 ? 0 : 1});
     const int stepsBefore = UndoStepCount(ctx);
     for (int n = 0; n < kDealsPerTurn && !ctx.piles.mazzo[kStockIndex].empty(); ++n)
-        ExecuteMove(ctx, hooks, 0, reserve);
+        ExecuteMove(ctx, hooks, reserve);
     const int added = UndoStepCount(ctx) - stepsBefore;
     if (added > 1) DropSecondNewestLines(ctx, added - 1);
     if (added > 0) MarkStepEvent(ctx, kEventReserveDeal);
@@ -148,7 +149,7 @@ void DealFourRounds(GameContext& ctx, PlayHooks& hooks) {
     const int stepsBefore = UndoStepCount(ctx);
     for (int round = 0; round < kRoundsOfFour; ++round)
         for (int i = 0; i < UsedTableauPiles(ctx) && !ctx.piles.mazzo[kStockIndex].empty(); ++i)
-            ExecuteMove(ctx, hooks, 0, "Add_Tableau_" + ZeroPad(i + 1, 2));
+            ExecuteMove(ctx, hooks, Move::Deal({PileDealKind::kOneTableau, i}));
     MergeStepsIntoOne(ctx, stepsBefore);
 }
 
@@ -161,29 +162,29 @@ void PressStockWithoutWaste(GameContext& ctx, PlayHooks& hooks) {
     const int reserveAction = rules[rule::kReserveStockDeal];
 
     if ((type > 0 && stockEmpty) || type == kGatherOnEveryPress) {
-        ExecuteMove(ctx, hooks, 0, "Mazzo_Redeal");
+        ExecuteMove(ctx, hooks, Move::Stock(StockOperation::kRedeal));
     } else if (tableauAction == stock_deal::kToTableau ||
                LastTableauDealCode(ctx) == stock_deal::kToTableau) {
         const int stepsBefore = UndoStepCount(ctx);
-        ExecuteMove(ctx, hooks, 0, "Add_Tableaus");
+        ExecuteMove(ctx, hooks, Move::Deal({PileDealKind::kTableaus}));
         if (reserveAction == stock_deal::kReserveFaceDown)
-            ExecuteMove(ctx, hooks, 0, "Add_Reserves");
+            ExecuteMove(ctx, hooks, Move::Deal({PileDealKind::kReserves}));
         MergeStepsIntoOne(ctx, stepsBefore);
     } else if (tableauAction == stock_deal::kToFullTableau ||
                LastTableauDealCode(ctx) == stock_deal::kToFullTableau) {
         if (AnyTableauPileEmpty(ctx))
             ctx.ui.ShowMessage(std::string(kGapsBeforeDealingMessage));
         else
-            ExecuteMove(ctx, hooks, 0, "Add_Tableaus");
+            ExecuteMove(ctx, hooks, Move::Deal({PileDealKind::kTableaus}));
     } else if (reserveAction == stock_deal::kToReserves ||
                LastReserveDealCode(ctx) == stock_deal::kToReserves) {
-        ExecuteMove(ctx, hooks, 0, "Add_Reserves");
+        ExecuteMove(ctx, hooks, Move::Deal({PileDealKind::kReserves}));
     } else if (reserveAction == stock_deal::kReservesOrLastRow) {
         if (CardCount(ctx.piles.mazzo[kStockIndex]) == kCardsForLastRow) {
-            ExecuteMove(ctx, hooks, 0, "Add_Tableaus_Last");
+            ExecuteMove(ctx, hooks, Move::Deal({PileDealKind::kTableausLast}));
         } else {
-            ExecuteMove(ctx, hooks, 0, "Add_Reserves");
-            ExecuteMove(ctx, hooks, 0, "Add_Reserves");
+            ExecuteMove(ctx, hooks, Move::Deal({PileDealKind::kReserves}));
+            ExecuteMove(ctx, hooks, Move::Deal({PileDealKind::kReserves}));
         }
     } else if (reserveAction == stock_deal::kReservesInTurn) {
         if (!stockEmpty) DealReservesInTurn(ctx, hooks);
@@ -191,7 +192,7 @@ void PressStockWithoutWaste(GameContext& ctx, PlayHooks& hooks) {
         DealFourRounds(ctx, hooks);
     } else if (rules[rule::kExtraStockArrangement] != 0) {
         // A game with a second waste deals to it.
-        ExecuteMove(ctx, hooks, 0, "Mazzo_Waste");
+        ExecuteMove(ctx, hooks, Move::Stock(StockOperation::kToSecondWaste));
     }
 }
 
@@ -254,7 +255,7 @@ void PressStock(GameContext& ctx, PlayHooks& hooks, CardNumber topCard) {
     if (ctx.rules[rule::kHasWaste] == 1) {
         const bool waitsForWaste =
             ctx.rules[rule::kStockWaitsForWaste] == 1 && !ctx.piles.mazzo[kWasteIndex].empty();
-        if (!waitsForWaste) ExecuteMove(ctx, hooks, 0, "Mazzo_Vis");
+        if (!waitsForWaste) ExecuteMove(ctx, hooks, Move::Stock(StockOperation::kToWaste));
     } else {
         PressStockWithoutWaste(ctx, hooks);
     }
@@ -271,7 +272,7 @@ void MarkStockPressed(GameContext& ctx) {
 void ReleaseStock(GameContext& ctx, PlayHooks& hooks) {
     if (!ctx.game.stockPressed) return;
     ctx.ui.RepaintStockSpot();
-    ExecuteMove(ctx, hooks, 0, "Mazzo_Vis");
+    ExecuteMove(ctx, hooks, Move::Stock(StockOperation::kToWaste));
     ctx.game.stockPressed = false;
 }
 
@@ -281,7 +282,7 @@ void CancelStockPress(GameContext& ctx) {
     ctx.game.stockPressed = false;
 }
 
-bool RunStockOperation(GameContext& ctx, std::string_view target) {
+bool RunStockOperation(GameContext& ctx, StockOperation operation) {
     if (GatheringDue(ctx)) {
         if (!ctx.game.stockPressed) {
             MarkStockPressed(ctx);
@@ -291,7 +292,7 @@ bool RunStockOperation(GameContext& ctx, std::string_view target) {
         RedealGathered(ctx);
         return true;
     }
-    const bool toWaste = target == "Mazzo_Vis";
+    const bool toWaste = operation == StockOperation::kToWaste;
     if (toWaste && ctx.piles.mazzo[kStockIndex].empty() &&
         CardCount(ctx.piles.mazzo[kWasteIndex]) > 1 && PassesRemain(ctx)) {
         if (!ctx.game.stockPressed) {
@@ -305,7 +306,7 @@ bool RunStockOperation(GameContext& ctx, std::string_view target) {
         return true;
     }
     if (toWaste) return DealFromStock(ctx, kWaste);
-    if (target == "Mazzo_Waste") return DealFromStock(ctx, kSecondWaste);
+    if (operation == StockOperation::kToSecondWaste) return DealFromStock(ctx, kSecondWaste);
     return false;
 }
 

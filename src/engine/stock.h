@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "engine/move.h"
 #include "engine/play_hooks.h"
 #include "model/game_context.h"
 
@@ -31,9 +32,9 @@ void ReleaseStock(GameContext& ctx, PlayHooks& hooks);
 // The pointer left the pressed stock: nothing is redealt.
 void CancelStockPress(GameContext& ctx);
 
-// The "Mazzo..." targets of the move executor: a gathering redeal, turning
-// the waste over ("Mazzo_Vis" only), or dealing to the waste ("Mazzo_Vis")
-// or the second waste ("Mazzo_Waste"). True when cards moved.
-bool RunStockOperation(GameContext& ctx, std::string_view target);
+// The stock operations of the move executor: a gathering redeal when one is
+// due, else turning the waste over or dealing to it (`kToWaste`), or
+// dealing to the second waste. True when cards moved.
+bool RunStockOperation(GameContext& ctx, StockOperation operation);
 
 }  // namespace vis

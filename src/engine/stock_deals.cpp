@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "engine/card_location.h"
+#include "engine/move_log.h"
 #include "engine/stock.h"
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/rule_index.h"
 #include "model/text.h"
-#include "engine/move_log.h"
 
 namespace vis {
 
@@ -114,6 +114,24 @@ std::optional<PileDeal> ParsePileDeal(std::string_view name) {
     if (const auto pile = PileNumberAfter(name, kOneReservePrefix, 1, kAppoggPileCount))
         return PileDeal{PileDealKind::kOneReserve, *pile};
     return std::nullopt;
+}
+
+std::string PileDealText(const PileDeal& deal) {
+    switch (deal.kind) {
+        case PileDealKind::kTableaus:
+            return "Add_Tableaus";
+        case PileDealKind::kTableausLast:
+            return "Add_Tableaus_Last";
+        case PileDealKind::kReserves:
+            return "Add_Reserves";
+        case PileDealKind::kFillTableaus:
+            return "Fill_Tableaus";
+        case PileDealKind::kOneTableau:
+            return std::string(kOneTableauPrefix) + ZeroPad(deal.pile + 1, 2);
+        case PileDealKind::kOneReserve:
+            return std::string(kOneReservePrefix) + std::to_string(deal.pile + 1);
+    }
+    return {};
 }
 
 bool DealOntoPiles(GameContext& ctx, const PileDeal& deal) {

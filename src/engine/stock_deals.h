@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/game_context.h"
@@ -21,10 +22,13 @@ enum class PileDealKind {
 struct PileDeal {
     PileDealKind kind;
     int pile = 0;  // 0-based pile of the single-pile deals
+    bool operator==(const PileDeal&) const = default;
 };
 
 // The deal a target name asks for; empty when the name is not a deal.
 std::optional<PileDeal> ParsePileDeal(std::string_view name);
+// The name `ParsePileDeal` reads back as `deal`.
+std::string PileDealText(const PileDeal& deal);
 
 // Deals one card to each pile of the deal whose code takes one, while the
 // stock lasts, as one undo step (the tableau fill belongs to the move that

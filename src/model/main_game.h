@@ -90,8 +90,8 @@ struct MainGame {
     // The lifted block is one card (its height equals the card height); the
     // move rules let only single cards go where runs may not.
     bool singleCardMove = true;
-    // The top card of the run last measured by `RunWithinLimit`, 0 when
-    // none: a run is never dropped back onto its own top card.
+    // Cleared with the drag; no rule reads it any more (the move rules
+    // find a run's top from the table).
     int liftedRunTop = 0;
     PointerState pointer;
     // The Autoplay switch (menu entry checked, buttons down); it outlives

@@ -103,7 +103,7 @@ TEST_F(EndToEndTest, KlondikeIsPlayedWithTheMouseAndTheWindowComesBackAsLeft) {
         for (int j = 0; j < piles; ++j) {
             if (i == j) continue;
             const CardNumber card = TopCard(ctx.piles.Pile(PileList::Fila, i));
-            const bool ok = CanPlayToTableau(ctx, card, j);
+            const bool ok = CanPlayToTableau(ctx, card, j, false);
             if (ok && !legal) legal = std::pair(i, j);
             if (!ok && !illegal) illegal = std::pair(i, j);
         }

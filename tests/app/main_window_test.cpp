@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, HeldGameResumesAndTheMouseMovesCardsOnlyWhereTheRulesAllo
         for (int j = 0; j < tableau; ++j) {
             if (i == j || Pile(PileList::Fila, j).empty()) continue;
             const CardNumber card = TopCard(Pile(PileList::Fila, i));
-            const bool legal = CanPlayToTableau(Ctx(), card, j);
+            const bool legal = CanPlayToTableau(Ctx(), card, j, false);
             if (legal && from < 0) std::tie(from, to) = std::pair(i, j);
             if (!legal && illegalFrom < 0) std::tie(illegalFrom, illegalTo) = std::pair(i, j);
         }
@@ -266,8 +266,8 @@ TEST_F(MainWindowTest, RestartAfterAChosenNumberRestartsThatDeal) {
     const PileLists first = Ctx().piles;
 
     // A move, then the restart.
-    ASSERT_TRUE(
-        ExecuteMove(Ctx(), program->Session().play, TopCard(Pile(PileList::Fila, 0)), "Appogg1"));
+    ASSERT_TRUE(ExecuteMove(Ctx(), program->Session().play,
+                            Move::Cards(TopCard(Pile(PileList::Fila, 0)), {PileList::Appogg, 0})));
     Window().RunCommand(Command::kRestart);  // Ctrl+F2
     EXPECT_NE(question.indexOf(QString::fromStdString("Game number: " + dealt)), -1)
         << question.toStdString();

@@ -39,7 +39,8 @@ bool HasTableauMove(GameContext& ctx) {
     const int piles = ctx.rules[rule::kTableauCount];
     for (int i = 0; i < piles; ++i)
         for (int j = 0; j < piles; ++j)
-            if (i != j && CanPlayToTableau(ctx, TopCard(ctx.piles.Pile(PileList::Fila, i)), j))
+            if (i != j &&
+                CanPlayToTableau(ctx, TopCard(ctx.piles.Pile(PileList::Fila, i)), j, false))
                 return true;
     return false;
 }

@@ -17,7 +17,7 @@ constexpr int kGolf = 30;
 // Plays every move the position offers, the stock only when there is none.
 void PlayOut(test::CatalogGame& game) {
     for (int step = 0; step < 200 && game.ctx.flags[Flag::kGameInProgress]; ++step) {
-        std::vector<PlayCommand> commands = LegalCommands(game.ctx, game.play);
+        std::vector<PlayCommand> commands = LegalCommands(game.ctx);
         std::erase_if(commands, [](const PlayCommand& c) {
             return c.verb == PlayVerb::kUndo || c.verb == PlayVerb::kRedo;
         });

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "engine/move_execution.h"
+#include "engine/move_log.h"
 #include "engine/play_hooks.h"
 #include "model/headless_ui.h"
-#include "model/rule_index.h"
-#include "engine/move_log.h"
 #include "model/position_snapshot.h"
+#include "model/rule_index.h"
 
 namespace vis::test {
 
@@ -89,10 +89,13 @@ public:
     std::string& Waste() { return ctx.piles.mazzo[kWasteIndex]; }
     std::string& Discard() { return ctx.piles.mazzo[kSecondWasteIndex]; }
 
+    // The move a target word names; false, as the executor's refusal, for a
+    // word that names none.
     bool Move(int card, std::string_view target, bool run = false) {
-        MoveOptions options;
-        options.run = run;
-        return ExecuteMove(ctx, hooks, card, target, options);
+        std::optional<vis::Move> move = ParseMove(card, target);
+        if (!move) return false;
+        move->run = run;
+        return ExecuteMove(ctx, hooks, *move);
     }
 
     TableState State() const {

@@ -273,10 +273,12 @@ TEST_F(MoveExecutionTest, MovedCardBelowTheTableExtentRaisesIt) {
     MoveOptions options;
     options.blockTop = 400;
     options.blockHeight = 96;
-    EXPECT_TRUE(ExecuteMove(ctx, hooks, kTwoHearts, "Fila2", options));
+    EXPECT_TRUE(
+        ExecuteMove(ctx, hooks, vis::Move::Cards(kTwoHearts, {PileList::Fila, 1}), options));
     EXPECT_EQ(ctx.game.layout.tableExtent, 536);
     options.blockTop = 100;
-    EXPECT_TRUE(ExecuteMove(ctx, hooks, kTwoHearts, "Fila3", options));
+    EXPECT_TRUE(
+        ExecuteMove(ctx, hooks, vis::Move::Cards(kTwoHearts, {PileList::Fila, 2}), options));
     EXPECT_EQ(ctx.game.layout.tableExtent, 536);
 }
 
@@ -308,10 +310,10 @@ TEST_F(MoveExecutionTest, SelectionTargetsGoToTheirHooks) {
         }
     } selection;
     ctx.history.redo.stock = {"", "", ""};
-    EXPECT_TRUE(ExecuteMove(ctx, selection, 0, "Selezionate_Dest"));
+    EXPECT_TRUE(ExecuteMove(ctx, selection, vis::Move::Operation(MoveKind::kRemoveSelection)));
     EXPECT_TRUE(ctx.history.redo.IsEmpty());
-    EXPECT_TRUE(ExecuteMove(ctx, selection, 0, "Selezionate_Fila"));
-    EXPECT_TRUE(ExecuteMove(ctx, selection, 0, "Stock_To_Pile_Monte_Carlo"));
+    EXPECT_TRUE(ExecuteMove(ctx, selection, vis::Move::Operation(MoveKind::kRefillFromStock)));
+    EXPECT_TRUE(ExecuteMove(ctx, selection, vis::Move::Operation(MoveKind::kCloseUpAndRefill)));
     EXPECT_EQ(selection.calls, (std::vector<std::string>{"remove", "refill", "close up"}));
     EXPECT_FALSE(Move(0, "Selezionate_Dest"));  // the stand-in moves nothing
 }
@@ -325,7 +327,7 @@ TEST_F(MoveExecutionTest, PokerGridScoresInsteadOfTheScore) {
     } poker;
     ctx.rules.Set(rule::kFamily, 9);
     Lay({PileList::Mazzo, kWasteIndex}, "046");
-    EXPECT_TRUE(ExecuteMove(ctx, poker, kSevenSpades, "Fila5"));
+    EXPECT_TRUE(ExecuteMove(ctx, poker, vis::Move::Cards(kSevenSpades, {PileList::Fila, 4})));
     EXPECT_EQ(poker.calls, std::vector<std::string>{"046"});
     EXPECT_TRUE(ctx.state.Get(field::kScore).empty());
 }

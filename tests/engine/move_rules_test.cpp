@@ -155,11 +155,13 @@ TEST(CanPlayToTableauTest, ARunIsNeverDroppedBackOnItself) {
     Table table({{"Fila1", {H(9)}}, {"Fila2", {C(7), H(5), S(4)}}}, TableauCode(12));
     table.MoveRun();
     EXPECT_TRUE(RunWithinLimit(table.Ctx(), H(5), false));
-    EXPECT_EQ(table.Ctx().game.liftedRunTop, S(4));
+    EXPECT_EQ(RunTop(table.Ctx(), H(5)), S(4));
     EXPECT_FALSE(CanPlayToPile(table.Ctx(), H(5), "Fila2"));
     EXPECT_TRUE(CanPlayToPile(table.Ctx(), H(5), "Fila1"));
-    table.Ctx().game.liftedRunTop = 0;  // the drag ended
-    EXPECT_TRUE(CanPlayToPile(table.Ctx(), H(5), "Fila2"));
+    // Judged from the table alone: the same move as a value, with no drag.
+    table.Ctx().game.singleCardMove = true;
+    EXPECT_FALSE(CardMoveAllowed(table.Ctx(), Move::Cards(H(5), {PileList::Fila, 1}, true)));
+    EXPECT_TRUE(CardMoveAllowed(table.Ctx(), Move::Cards(H(5), {PileList::Fila, 0}, true)));
 }
 
 TEST(CanPlayToPileTest, OnlyFoundationTableauAndReserveKeysAreTargets) {

@@ -7,8 +7,8 @@
 #include "engine/card_removal.h"
 #include "engine/catalog_game_fixture.h"
 #include "engine/move_execution.h"
-#include "engine/rank_relations.h"
 #include "engine/move_log.h"
+#include "engine/rank_relations.h"
 #include "model/position_snapshot.h"
 
 namespace vis {
@@ -79,7 +79,7 @@ protected:
     std::optional<PlayCommand> DealWithMove(int number, Accept accept) {
         for (int deal = 1; deal <= 50; ++deal) {
             if (!game.Deal(number, std::to_string(deal * 7919))) return std::nullopt;
-            for (const PlayCommand& command : LegalCommands(game.ctx, game.play))
+            for (const PlayCommand& command : LegalCommands(game.ctx))
                 if (command.verb == PlayVerb::kMove && accept(command)) return command;
         }
         return std::nullopt;
@@ -121,7 +121,7 @@ TEST_F(PlayCommandsTest, RefusedCommandsChangeNeitherTableNorHistory) {
         EXPECT_EQ(Now(), before) << line;
     }
     // Every illegal drop of every card that can be lifted.
-    const std::vector<PlayCommand> legal = LegalCommands(game.ctx, game.play);
+    const std::vector<PlayCommand> legal = LegalCommands(game.ctx);
     for (int card = 1; card <= 52; ++card) {
         for (int pile = 1; pile <= 7; ++pile) {
             const PlayCommand command{PlayVerb::kMove, card, "Fila" + std::to_string(pile)};

@@ -40,10 +40,10 @@ TEST(RunFollowsRulesTest, PairsAreJudgedByTheTargetPilesRules) {
     };
     for (const Case& c : cases) {
         Table table({{"Fila1", c.pile}}, c.rules);
-        EXPECT_EQ(RunFollowsRules(table.Ctx(), c.pile.front(), 2), c.expected) << c.what;
+        EXPECT_EQ(RunFollowsRules(table.Ctx(), c.pile.front(), 2, false), c.expected) << c.what;
     }
     Table table({}, byCode);
-    EXPECT_TRUE(RunFollowsRules(table.Ctx(), S(6), 2)) << "a card on no pile";
+    EXPECT_TRUE(RunFollowsRules(table.Ctx(), S(6), 2, false)) << "a card on no pile";
 }
 
 TEST(RunWithinLimitTest, EveryLimitCode) {
@@ -92,7 +92,7 @@ TEST(RunWithinLimitTest, EveryLimitCode) {
         Table table(position, {{rule::kTableauCount, 4}, {rule::kMoveUnitLimit, c.limit}});
         const CardNumber bottom = run[run.size() - static_cast<std::size_t>(c.length)];
         EXPECT_EQ(RunWithinLimit(table.Ctx(), bottom, c.toEmptyTableau), c.expected) << c.what;
-        EXPECT_EQ(table.Ctx().game.liftedRunTop, H(8)) << c.what;
+        EXPECT_EQ(RunTop(table.Ctx(), bottom), H(8)) << c.what;
     }
 }
 
@@ -108,7 +108,7 @@ TEST(RunWithinLimitTest, OnlyPilesInUseCount) {
 TEST(RunWithinLimitTest, ACardOutsideTheTableauUnderTheWholePileLimit) {
     Table table({{"Appogg1", {S(13)}}}, {{rule::kMoveUnitLimit, -13}});
     EXPECT_FALSE(RunWithinLimit(table.Ctx(), S(13), false));
-    EXPECT_EQ(table.Ctx().game.liftedRunTop, S(13));
+    EXPECT_EQ(RunTop(table.Ctx(), S(13)), S(13));
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ protected:
         // changes the table starts a new line of play.
         int stepsAhead = 0;
         for (; played.steps < kMostSteps && ctx.flags[Flag::kGameInProgress]; ++played.steps) {
-            const std::vector<PlayCommand> legal = LegalCommands(ctx, game.play);
+            const std::vector<PlayCommand> legal = LegalCommands(ctx);
             if (legal.empty()) break;
             std::uniform_int_distribution<std::size_t> pick(0, legal.size() - 1);
             const PlayCommand command = legal[pick(random)];

@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
     int afterTheEnd = 3;
     for (int step = 0; step < steps && afterTheEnd > 0; ++step) {
         std::string line;
-        const std::vector<PlayCommand> legal = LegalCommands(ctx, play);
+        const std::vector<PlayCommand> legal = LegalCommands(ctx);
         if (legal.empty() || std::uniform_int_distribution<int>(0, 9)(random) == 0) {
             line = Extra(random);
         } else {
