@@ -61,7 +61,6 @@ constexpr Command kWaitingForDialogs[] = {
     Command::kGameInformation,
     Command::kPlayersStatistics,
     Command::kAllGamesStatistics,
-    Command::kLogStatistics,
     Command::kOverallScore,
     Command::kCustomize,
     Command::kCustomizeRules,

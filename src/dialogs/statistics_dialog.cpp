@@ -12,6 +12,7 @@
 #include "app/record_text.h"
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
+#include "dialogs/log_statistics_dialog.h"
 #include "dialogs/record_pictures.h"
 #include "dialogs/record_texts.h"
 #include "dialogs/statistics_charts.h"
@@ -40,7 +41,7 @@ void SelectText(QComboBox* combo, const QString& text) {
 
 }  // namespace
 
-TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const StatisticsRequest& request)
+TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSelection& request)
     : QDialog(parent),
       app_(app),
       cboPlayer_(new QComboBox),
@@ -109,11 +110,11 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const Statisti
     // The log, players', all-games and overall score views come as their
     // dialogs do.
     auto* btnLog = new QPushButton(tr("Log s&tatistics"));
+    connect(btnLog, &QPushButton::clicked, this, &TfrmStatistics::btnLogClick);
     auto* btnPlayers = new QPushButton(tr("Pla&yers' statistics..."));
     auto* btnAllGames = new QPushButton(tr("A&ll games..."));
     auto* btnOverall = new QPushButton(tr("O&verall score..."));
-    for (QPushButton* later : {btnLog, btnPlayers, btnAllGames, btnOverall})
-        later->setEnabled(false);
+    for (QPushButton* later : {btnPlayers, btnAllGames, btnOverall}) later->setEnabled(false);
     auto* btnOK = new QPushButton(tr("OK"));
     btnOK->setDefault(true);
     auto* btnHelp = new QPushButton(tr("&?"));
@@ -221,9 +222,17 @@ void TfrmStatistics::btnHiScoresClick() {
                       {.fromMenu = true, .row = 0, .message = {}, .game = SelectedGame()});
 }
 
-void ShowStatisticsDialog(QWidget* parent, AppServices& app, const StatisticsRequest& request) {
+void TfrmStatistics::btnLogClick() {
+    if (ShowLogStatistics(this, app_, {.game = SelectedGame(), .player = SelectedPlayer()}))
+        logPlayChosen_ = true;
+    else
+        SelectionChange();
+}
+
+bool ShowStatisticsDialog(QWidget* parent, AppServices& app, const RecordSelection& request) {
     TfrmStatistics dialog(parent, app, request);
     dialog.exec();
+    return dialog.LogPlayChosen();
 }
 
 }  // namespace vis
