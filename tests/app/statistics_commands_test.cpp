@@ -24,19 +24,6 @@ protected:
         ASSERT_TRUE(Ctx().flags[Flag::kGameInProgress]);
         chooseGame = nullptr;
     }
-
-    // Answers each modal dialog of type T once it shows, from a timer
-    // because the dialog runs its own event loop.
-    template <typename T>
-    void AnswerEach(std::function<void(T&)> answer) {
-        auto* timer = new QTimer(&Window());
-        timer->setInterval(20);
-        QObject::connect(timer, &QTimer::timeout, [answer] {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-                if (dialog->isVisible()) answer(*dialog);
-        });
-        timer->start();
-    }
 };
 
 TEST_F(StatisticsCommandsTest, TheMenuCommandsOpenTheirDialogsOnTheGameInPlay) {
