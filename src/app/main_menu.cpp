@@ -60,7 +60,6 @@ constexpr Command kWaitingForDialogs[] = {
     Command::kPlayers,
     Command::kGameInformation,
     Command::kPlayersStatistics,
-    Command::kAllGamesStatistics,
     Command::kOverallScore,
     Command::kCustomize,
     Command::kCustomizeRules,

@@ -1,5 +1,6 @@
 #include "app/statistics_commands.h"
 
+#include "dialogs/all_games_dialog.h"
 #include "dialogs/log_statistics_dialog.h"
 #include "dialogs/statistics_dialog.h"
 
@@ -9,6 +10,9 @@ bool RunStatisticsCommand(QWidget* parent, AppServices& app, Command command) {
     switch (command) {
         case Command::kGameStatistics:
             ShowStatisticsDialog(parent, app);
+            return true;
+        case Command::kAllGamesStatistics:
+            ShowAllGamesStatistics(parent, app);
             return true;
         case Command::kLogStatistics:
             ShowLogStatistics(parent, app);

@@ -17,6 +17,7 @@
 #include "app/record_text.h"
 #include "dialogs/help_window.h"
 #include "dialogs/record_texts.h"
+#include "dialogs/record_widgets.h"
 #include "dialogs/sort_grid.h"
 #include "engine/engine_hooks.h"
 #include "model/catalog.h"
@@ -77,7 +78,7 @@ TfrmStatisLog::TfrmStatisLog(QWidget* parent, AppServices& app, const RecordSele
       cboGame_(new QComboBox),
       grdLog_(new TSortGrid(nullptr, 1)),
       btnPlay_(new QPushButton(tr("Play the &selected game"))),
-      lblDamage_(new QLabel) {
+      lblDamage_(NewDamageLabel()) {
     setObjectName("frmStatisLog");
     setWindowTitle(tr("Log statistics"));
     const GameContext& ctx = app.ctx;
@@ -101,9 +102,6 @@ TfrmStatisLog::TfrmStatisLog(QWidget* parent, AppServices& app, const RecordSele
          LocalizedText(ctx, text_id::kLogResult), LocalizedText(ctx, text_id::kLogScore),
          LocalizedText(ctx, text_id::kLogPlayer), tr("Game number")});
     grdLog_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lblDamage_->setWordWrap(true);
-    lblDamage_->setStyleSheet(QStringLiteral("color: #a00000"));
-    lblDamage_->hide();
 
     try {
         log_ = ReadGameLog(ctx);

@@ -10,11 +10,13 @@
 #include <algorithm>
 
 #include "app/record_text.h"
+#include "dialogs/all_games_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
 #include "dialogs/log_statistics_dialog.h"
 #include "dialogs/record_pictures.h"
 #include "dialogs/record_texts.h"
+#include "dialogs/record_widgets.h"
 #include "dialogs/statistics_charts.h"
 #include "model/catalog.h"
 #include "model/program_paths.h"
@@ -55,7 +57,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSe
       barStreaks_(new StreakBars(LocalizedText(app.ctx, text_id::kWonHeader),
                                  LocalizedText(app.ctx, text_id::kLostHeader))),
       chtWinRate_(new WinRateChart),
-      lblDamage_(new QLabel),
+      lblDamage_(NewDamageLabel()),
       btnHiScores_(new QPushButton(tr("  &Hi-Scores..."))) {
     setObjectName("frmStatistics");
     setWindowTitle(tr("Statistics"));
@@ -84,10 +86,6 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSe
     auto* winRateLayout = new QVBoxLayout(winRateBox);
     winRateLayout->addWidget(chtWinRate_);
 
-    lblDamage_->setWordWrap(true);
-    lblDamage_->setStyleSheet(QStringLiteral("color: #a00000"));
-    lblDamage_->hide();
-
     auto* playerLabel = new QLabel(tr("&Player:"));
     playerLabel->setBuddy(cboPlayer_);
     auto* gameLabel = new QLabel(tr("&Game:"));
@@ -114,7 +112,10 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSe
     auto* btnPlayers = new QPushButton(tr("Pla&yers' statistics..."));
     auto* btnAllGames = new QPushButton(tr("A&ll games..."));
     auto* btnOverall = new QPushButton(tr("O&verall score..."));
-    for (QPushButton* later : {btnPlayers, btnAllGames, btnOverall}) later->setEnabled(false);
+    connect(btnAllGames, &QPushButton::clicked, this, [this] {
+        ShowAllGamesStatistics(this, app_, {.game = SelectedGame(), .player = SelectedPlayer()});
+    });
+    for (QPushButton* later : {btnPlayers, btnOverall}) later->setEnabled(false);
     auto* btnOK = new QPushButton(tr("OK"));
     btnOK->setDefault(true);
     auto* btnHelp = new QPushButton(tr("&?"));
