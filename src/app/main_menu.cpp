@@ -59,9 +59,13 @@ constexpr MenuItem kItems[] = {
 
 // Commands whose dialogs come later: present, never enabled yet.
 constexpr Command kWaitingForDialogs[] = {
-    Command::kGameInformation, Command::kPlayersStatistics, Command::kAllGamesStatistics,
-    Command::kLogStatistics,   Command::kOverallScore,      Command::kCustomizeRules,
-    Command::kCardCounter,     Command::kTipOfTheDay,       Command::kAbout,
+    Command::kGameInformation,
+    Command::kPlayersStatistics,
+    Command::kOverallScore,
+    Command::kCustomizeRules,
+    Command::kCardCounter,
+    Command::kTipOfTheDay,
+    Command::kAbout,
 };
 
 // The commands a game in play enables together.

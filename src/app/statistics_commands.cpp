@@ -1,5 +1,7 @@
 #include "app/statistics_commands.h"
 
+#include "dialogs/all_games_dialog.h"
+#include "dialogs/log_statistics_dialog.h"
 #include "dialogs/statistics_dialog.h"
 
 namespace vis {
@@ -8,6 +10,12 @@ bool RunStatisticsCommand(QWidget* parent, AppServices& app, Command command) {
     switch (command) {
         case Command::kGameStatistics:
             ShowStatisticsDialog(parent, app);
+            return true;
+        case Command::kAllGamesStatistics:
+            ShowAllGamesStatistics(parent, app);
+            return true;
+        case Command::kLogStatistics:
+            ShowLogStatistics(parent, app);
             return true;
         default:
             return false;

@@ -51,8 +51,8 @@ TfrmGameWon::TfrmGameWon(QWidget* parent, AppServices& app)
     FillTotals();
 
     connect(btnStatistics_, &QPushButton::clicked, this, [this] {
-        ShowStatisticsDialog(this, app_);
-        FillTotals();
+        // A deal chosen from the log there has closed this dialog.
+        if (!ShowStatisticsDialog(this, app_)) FillTotals();
     });
     btnNewGame_->setDefault(true);
     connect(btnNewGame_, &QPushButton::clicked, this, [this] { Choose(GameWonChoice::kNewGame); });

@@ -13,6 +13,7 @@
 
 #include "dialogs/record_pictures.h"
 #include "dialogs/record_text.h"
+#include "dialogs/record_widgets.h"
 #include "dialogs/sort_grid.h"
 #include "model/catalog.h"
 #include "model/custom_games_file.h"
@@ -84,7 +85,7 @@ TfrmHiScore::TfrmHiScore(QWidget* parent, AppServices& app, const HiScoreRequest
       lstGame_(new QListWidget),
       grdScores_(new TSortGrid),
       imgPicture_(new QLabel),
-      lblDamage_(new QLabel),
+      lblDamage_(NewDamageLabel()),
       firstMessage_(request.message),
       firstRow_(std::clamp(request.row, 0, kHiScoreRanks - 1)) {
     setObjectName("frmHiScore");
@@ -98,9 +99,6 @@ TfrmHiScore::TfrmHiScore(QWidget* parent, AppServices& app, const HiScoreRequest
                             tr("Game number")});
     imgPicture_->setPixmap(HiScorePicture(!request.fromMenu));
     imgPicture_->setObjectName("imgPicture");
-    lblDamage_->setWordWrap(true);
-    lblDamage_->setStyleSheet(QStringLiteral("color: #a00000"));
-    lblDamage_->hide();
 
     // Clearing hi-scores opens the clear values dialog, which comes with the
     // statistics dialogs.
@@ -118,12 +116,7 @@ TfrmHiScore::TfrmHiScore(QWidget* parent, AppServices& app, const HiScoreRequest
     auto* right = new QVBoxLayout;
     right->addWidget(grdScores_);
     right->addWidget(lblDamage_);
-    auto* btnOK = new QPushButton(tr("OK"));
-    btnOK->setDefault(true);
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
+    QHBoxLayout* buttons = NewOkRow(this);
     right->addLayout(buttons);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);

@@ -4,11 +4,18 @@
 
 #include <QString>
 #include <cstdint>
+#include <string>
 
 #include "model/game_context.h"
 #include "records/game_statistics.h"
 
 namespace vis {
+
+// The game and player a record dialog opens on.
+struct RecordSelection {
+    int game = -1;       // negative: the current game
+    std::string player;  // empty: the current player
+};
 
 // The numbered text in the language of the state block.
 QString LocalizedText(const GameContext& ctx, int number);

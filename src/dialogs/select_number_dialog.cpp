@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/help_window.h"
+#include "dialogs/log_statistics_dialog.h"
 #include "dialogs/sort_grid.h"
 #include "engine/engine_hooks.h"
 #include "game/new_game.h"
@@ -101,8 +102,11 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(QWidget* parent, AppServices& app)
     connect(pgcTabs_, &QTabWidget::currentChanged, this, &TfrmSelectGameNumber::pgcTabsChange);
 
     auto* btnLog = new QPushButton(tr("&Log..."));
-    // The log view comes with the statistics windows.
-    btnLog->setEnabled(false);
+    btnLog->setObjectName("btnLog");
+    connect(btnLog, &QPushButton::clicked, this, [this] {
+        // A deal played from the log closes this dialog as well.
+        if (ShowLogStatistics(this, app_)) gameStarted_ = true;
+    });
     auto* btnOK = new QPushButton(tr("OK"));
     btnOK->setObjectName("btnOK");
     btnOK->setDefault(true);

@@ -9,11 +9,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/record_text.h"
+#include "dialogs/all_games_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
+#include "dialogs/log_statistics_dialog.h"
 #include "dialogs/record_pictures.h"
 #include "dialogs/record_text.h"
 #include "dialogs/record_texts.h"
+#include "dialogs/record_widgets.h"
 #include "dialogs/statistics_charts.h"
 #include "model/catalog.h"
 #include "model/program_paths.h"
@@ -40,7 +44,7 @@ void SelectText(QComboBox* combo, const QString& text) {
 
 }  // namespace
 
-TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const StatisticsRequest& request)
+TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSelection& request)
     : QDialog(parent),
       app_(app),
       cboPlayer_(new QComboBox),
@@ -54,7 +58,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const Statisti
       barStreaks_(new StreakBars(LocalizedText(app.ctx, text_id::kWonHeader),
                                  LocalizedText(app.ctx, text_id::kLostHeader))),
       chtWinRate_(new WinRateChart),
-      lblDamage_(new QLabel),
+      lblDamage_(NewDamageLabel()),
       btnHiScores_(new QPushButton(tr("  &Hi-Scores..."))) {
     setObjectName("frmStatistics");
     setWindowTitle(tr("Statistics"));
@@ -83,10 +87,6 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const Statisti
     auto* winRateLayout = new QVBoxLayout(winRateBox);
     winRateLayout->addWidget(chtWinRate_);
 
-    lblDamage_->setWordWrap(true);
-    lblDamage_->setStyleSheet(QStringLiteral("color: #a00000"));
-    lblDamage_->hide();
-
     auto* playerLabel = new QLabel(tr("&Player:"));
     playerLabel->setBuddy(cboPlayer_);
     auto* gameLabel = new QLabel(tr("&Game:"));
@@ -109,11 +109,14 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const Statisti
     // The log, players', all-games and overall score views come as their
     // dialogs do.
     auto* btnLog = new QPushButton(tr("Log s&tatistics"));
+    connect(btnLog, &QPushButton::clicked, this, &TfrmStatistics::btnLogClick);
     auto* btnPlayers = new QPushButton(tr("Pla&yers' statistics..."));
     auto* btnAllGames = new QPushButton(tr("A&ll games..."));
     auto* btnOverall = new QPushButton(tr("O&verall score..."));
-    for (QPushButton* later : {btnLog, btnPlayers, btnAllGames, btnOverall})
-        later->setEnabled(false);
+    connect(btnAllGames, &QPushButton::clicked, this, [this] {
+        ShowAllGamesStatistics(this, app_, {.game = SelectedGame(), .player = SelectedPlayer()});
+    });
+    for (QPushButton* later : {btnPlayers, btnOverall}) later->setEnabled(false);
     auto* btnOK = new QPushButton(tr("OK"));
     btnOK->setDefault(true);
     auto* btnHelp = new QPushButton(tr("&?"));
@@ -221,9 +224,17 @@ void TfrmStatistics::btnHiScoresClick() {
                       {.fromMenu = true, .row = 0, .message = {}, .game = SelectedGame()});
 }
 
-void ShowStatisticsDialog(QWidget* parent, AppServices& app, const StatisticsRequest& request) {
+void TfrmStatistics::btnLogClick() {
+    if (ShowLogStatistics(this, app_, {.game = SelectedGame(), .player = SelectedPlayer()}))
+        logPlayChosen_ = true;
+    else
+        SelectionChange();
+}
+
+bool ShowStatisticsDialog(QWidget* parent, AppServices& app, const RecordSelection& request) {
     TfrmStatistics dialog(parent, app, request);
     dialog.exec();
+    return dialog.LogPlayChosen();
 }
 
 }  // namespace vis

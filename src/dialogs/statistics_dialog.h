@@ -9,6 +9,8 @@
 #include <string>
 
 #include "dialogs/app_services.h"
+#include "app/app_services.h"
+#include "dialogs/record_texts.h"
 #include "records/game_statistics.h"
 
 class QComboBox;
@@ -21,15 +23,10 @@ namespace vis {
 class StreakBars;
 class WinRateChart;
 
-struct StatisticsRequest {
-    int game = -1;       // negative: the current game
-    std::string player;  // empty: the current player
-};
-
 class TfrmStatistics : public QDialog {
     Q_OBJECT
 public:
-    TfrmStatistics(QWidget* parent, AppServices& app, const StatisticsRequest& request = {});
+    TfrmStatistics(QWidget* parent, AppServices& app, const RecordSelection& request = {});
 
     QComboBox* PlayerCombo() const { return cboPlayer_; }
     QComboBox* GameCombo() const { return cboGame_; }
@@ -49,6 +46,11 @@ public:
     // What could not be read, empty when all could.
     QString DamageNotice() const;
     QPushButton* HiScoresButton() const { return btnHiScores_; }
+
+    // Whether a logged deal was chosen to play from the log view; the
+    // dialog has then closed with it.
+    bool LogPlayChosen() const { return logPlayChosen_; }
+    void btnLogClick();
 
     int SelectedGame() const;
     std::string SelectedPlayer() const;
@@ -80,9 +82,11 @@ private:
     WinRateChart* chtWinRate_;
     QLabel* lblDamage_;
     QPushButton* btnHiScores_;
+    bool logPlayChosen_ = false;
 };
 
-// The dialog, modal.
-void ShowStatisticsDialog(QWidget* parent, AppServices& app, const StatisticsRequest& request = {});
+// The dialog, modal; true when a logged deal was chosen to play from it,
+// in which case the dialogs below it close too.
+bool ShowStatisticsDialog(QWidget* parent, AppServices& app, const RecordSelection& request = {});
 
 }  // namespace vis

@@ -43,7 +43,10 @@ LoggedDeal ParseLoggedDeal(std::string_view line) {
             .won = Field(line, 113, 4) == "Won ",
             .date = Field(line, 1, 8),
             .time = Field(line, 10, 8),
-            .player = TrimRight(Field(line, 82, 30))};
+            .player = TrimRight(Field(line, 82, 30)),
+            .seconds = Field(line, 19, 6),
+            .score = Trim(Field(line, 121, 6)),
+            .scoring = Field(line, 118, 2)};
 }
 
 std::vector<LoggedDeal> PreviousGames(const std::vector<std::string>& logLines) {

@@ -34,9 +34,12 @@ struct LoggedDeal {
     std::string deal;  // trimmed
     std::string game;  // trailing blanks removed
     bool won = false;
-    std::string date;    // "yyyymmdd" as logged
-    std::string time;    // time of day as logged
-    std::string player;  // trailing blanks removed
+    std::string date;     // "yyyymmdd" as logged
+    std::string time;     // time of day as logged
+    std::string player;   // trailing blanks removed
+    std::string seconds;  // playing time as logged
+    std::string score;    // without blanks
+    std::string scoring;  // scoring scheme code as logged
 };
 
 // Reads the fields of a log line.

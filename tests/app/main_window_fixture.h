@@ -52,6 +52,18 @@ protected:
         });
         timer->start();
     }
+    // Answers each modal dialog of type T once it shows, from a timer
+    // because the dialog runs its own event loop.
+    template <typename T>
+    void AnswerEach(std::function<void(T&)> answer) {
+        auto* timer = new QTimer(&Window());
+        timer->setInterval(20);
+        QObject::connect(timer, &QTimer::timeout, [answer] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+                if (dialog->isVisible()) answer(*dialog);
+        });
+        timer->start();
+    }
     // The game selection at the first start chooses the game of that name.
     void Choose(const QString& name) {
         chooseGame = [name](TfrmOpenGame& dialog) {

@@ -20,19 +20,6 @@ protected:
         // Later game selections are cancelled.
         chooseGame = nullptr;
     }
-
-    // Answers the next modal dialog of type T with `answer`, from a timer
-    // because the dialog runs its own event loop.
-    template <typename T>
-    void AnswerEach(std::function<void(T&)> answer) {
-        auto* timer = new QTimer(&Window());
-        timer->setInterval(20);
-        QObject::connect(timer, &QTimer::timeout, [answer] {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-                if (dialog->isVisible()) answer(*dialog);
-        });
-        timer->start();
-    }
 };
 
 TEST_F(RecordDialogsTest, TheHiScoresCommandShowsTheTableOfTheGameInPlay) {

@@ -9,6 +9,7 @@
 #include "game/new_game.h"
 #include "model/catalog.h"
 #include "model/games_file.h"
+#include "model/new_game.h"
 #include "model/position_snapshot.h"
 #include "model/text.h"
 
