@@ -11,6 +11,7 @@
 #include "app/sound_player.h"
 #include "app/table_widget.h"
 #include "dialogs/game_selection.h"
+#include "dialogs/game_information_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/players_dialog.h"
 #include "engine/autoplay.h"
@@ -155,6 +156,8 @@ void TfrmMain::RunCommand(Command command) {
             case Command::kHiScores:
                 Ctx().ui.ShowHiScores(true, 0, "", -1);
                 return;
+            case Command::kGameInformation:
+                return ShowGameInformationDialog(this, services_);
             case Command::kPlayers:
                 return ShowPlayersDialog(this, services_);
             case Command::kContents:

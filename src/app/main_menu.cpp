@@ -57,7 +57,7 @@ constexpr MenuItem kItems[] = {
 
 // Commands whose dialogs come later: present, never enabled yet.
 constexpr Command kWaitingForDialogs[] = {
-    Command::kGameInformation,    Command::kGameStatistics, Command::kPlayersStatistics,
+    Command::kGameStatistics, Command::kPlayersStatistics,
     Command::kAllGamesStatistics, Command::kLogStatistics,  Command::kOverallScore,
     Command::kCustomize,          Command::kCustomizeRules, Command::kCardCounter,
     Command::kTipOfTheDay,        Command::kAbout,
