@@ -11,6 +11,7 @@
 #include "app/sound_player.h"
 #include "app/table_widget.h"
 #include "dialogs/game_selection.h"
+#include "dialogs/customize_rules_dialog.h"
 #include "dialogs/game_information_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/players_dialog.h"
@@ -158,6 +159,8 @@ void TfrmMain::RunCommand(Command command) {
                 return;
             case Command::kGameInformation:
                 return ShowGameInformationDialog(this, services_);
+            case Command::kCustomizeRules:
+                return ShowCustomizeRulesDialog(this, services_);
             case Command::kPlayers:
                 return ShowPlayersDialog(this, services_);
             case Command::kContents:

@@ -59,7 +59,7 @@ constexpr MenuItem kItems[] = {
 constexpr Command kWaitingForDialogs[] = {
     Command::kGameStatistics, Command::kPlayersStatistics,
     Command::kAllGamesStatistics, Command::kLogStatistics,  Command::kOverallScore,
-    Command::kCustomize,          Command::kCustomizeRules, Command::kCardCounter,
+    Command::kCustomize,          Command::kCardCounter,
     Command::kTipOfTheDay,        Command::kAbout,
 };
 
@@ -68,7 +68,7 @@ constexpr Command kGameGroup[] = {
     Command::kNew,   Command::kRestart,        Command::kSelectNumber, Command::kQuitGame,
     Command::kSave,  Command::kInsertBookmark, Command::kGoToBookmark, Command::kUndo,
     Command::kRedo,  Command::kPause,          Command::kAutoplay,     Command::kDemo,
-    Command::kRules,
+    Command::kRules, Command::kCustomizeRules,
 };
 
 constexpr Command kSavingGroup[] = {Command::kSave, Command::kInsertBookmark, Command::kHoldAndExit,
