@@ -11,6 +11,8 @@
 #include "app/statistics_commands.h"
 #include "app/table_widget.h"
 #include "dialogs/game_selection.h"
+#include "dialogs/customize_rules_dialog.h"
+#include "dialogs/game_information_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/players_dialog.h"
 #include "engine/autoplay.h"
@@ -160,6 +162,10 @@ void TfrmMain::RunCommand(Command command) {
             case Command::kCustomize:
                 ShowCustomizeDialog(*this, CustomizePage::kGeneral);
                 return;
+            case Command::kGameInformation:
+                return ShowGameInformationDialog(this, services_);
+            case Command::kCustomizeRules:
+                return ShowCustomizeRulesDialog(this, services_);
             case Command::kPlayers:
                 return ShowPlayersDialog(this, services_);
             case Command::kContents:

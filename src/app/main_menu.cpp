@@ -59,10 +59,8 @@ constexpr MenuItem kItems[] = {
 
 // Commands whose dialogs come later: present, never enabled yet.
 constexpr Command kWaitingForDialogs[] = {
-    Command::kGameInformation,
     Command::kPlayersStatistics,
     Command::kOverallScore,
-    Command::kCustomizeRules,
     Command::kCardCounter,
     Command::kTipOfTheDay,
     Command::kAbout,
@@ -73,7 +71,7 @@ constexpr Command kGameGroup[] = {
     Command::kNew,   Command::kRestart,        Command::kSelectNumber, Command::kQuitGame,
     Command::kSave,  Command::kInsertBookmark, Command::kGoToBookmark, Command::kUndo,
     Command::kRedo,  Command::kPause,          Command::kAutoplay,     Command::kDemo,
-    Command::kRules,
+    Command::kRules, Command::kCustomizeRules,
 };
 
 constexpr Command kSavingGroup[] = {Command::kSave, Command::kInsertBookmark, Command::kHoldAndExit,

@@ -14,6 +14,7 @@
 
 #include "app/main_window.h"
 #include "app/table_widget.h"
+#include "dialogs/custom_game_help.h"
 #include "dialogs/game_won_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
@@ -141,11 +142,7 @@ void QtUi::ShowHelpTopic(const std::string& windowType, int topic) {
 }
 
 void QtUi::ShowCustomGameHelp(const CustomGameHelp& help) {
-    std::string text = help.customName + "\r\r";
-    for (const CustomGameHelp::Row& row : help.rows)
-        text +=
-            row.label + " " + row.customValue + " (" + help.baseName + ": " + row.baseValue + ")\r";
-    QMessageBox::information(Parent(), QString::fromStdString(help.caption), MessageText(text));
+    if (window_) ShowCustomGameHelpDialog(Parent(), window_->Services(), help);
 }
 
 namespace {

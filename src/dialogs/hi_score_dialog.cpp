@@ -130,9 +130,12 @@ TfrmHiScore::TfrmHiScore(QWidget* parent, AppServices& app, const HiScoreRequest
     lstGame_->setCurrentRow(std::max(0, listed));
 }
 
-HiScoreTable TfrmHiScore::ReadTable(int game) {
-    GameContext& ctx = app_.ctx;
+HiScoreTable ReadShownHiScoreTable(GameContext& ctx, int game) {
     return ReadHiScoreTable(ctx, DialogServices(), game, ctx.state.Get(field::kScoringScheme));
+}
+
+HiScoreTable TfrmHiScore::ReadTable(int game) {
+    return ReadShownHiScoreTable(app_.ctx, game);
 }
 
 void TfrmHiScore::lstGameChange() {

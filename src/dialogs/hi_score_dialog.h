@@ -23,6 +23,10 @@ class TSortGrid;
 QList<QStringList> HiScoreRows(const HiScoreTable& table, std::string_view timeSeparator,
                                std::vector<int>* unreadable = nullptr);
 
+// A game's table as the dialogs show it: an empty one first gets invented
+// entries when the rules of its standard game can be read.
+HiScoreTable ReadShownHiScoreTable(GameContext& ctx, int game);
+
 struct HiScoreRequest {
     bool fromMenu = true;
     int row = 0;          // 0-based rank selected at the first fill

@@ -1,6 +1,5 @@
 #include "dialogs/players_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,20 +21,9 @@
 namespace vis {
 
 TfrmOperatori2::TfrmOperatori2(QWidget* parent, const QString& title, const QString& preset)
-    : QDialog(parent), edtName_(new QLineEdit(preset)) {
-    setWindowTitle(title);
+    : NameEntryDialog(parent, title, tr("&Player name: "), preset,
+                      static_cast<int>(kPlayerNameLength)) {
     setObjectName("frmOperatori2");
-    edtName_->setMaxLength(static_cast<int>(kPlayerNameLength));
-    edtName_->selectAll();
-    auto* label = new QLabel(tr("&Player name: "));
-    label->setBuddy(edtName_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
-    layout->addWidget(edtName_);
-    layout->addWidget(buttons);
 }
 
 TfrmOperatori::TfrmOperatori(QWidget* parent, AppServices& app)
@@ -113,19 +101,15 @@ std::optional<std::string> TfrmOperatori::AskValidName(int titleId, const std::s
                                                        const std::string& renaming) {
     const QString title =
         QString::fromStdString(std::string(LocalizedString(app_.ctx.state, titleId)));
-    QString typed = FromRecordText(preset);
-    for (;;) {
-        const std::optional<QString> answer = askName_(title, typed);
-        if (!answer) return std::nullopt;
-        typed = *answer;
-        const std::optional<std::string> name = ToRecordText(typed.trimmed());
-        const std::string refusal =
-            name ? PlayerNameRefusal(*name, players_, renaming)
-                 : "The player name \"" + typed.trimmed().toStdString() +
-                       "\" cannot be used: it holds characters the records cannot keep.";
-        if (refusal.empty()) return Trim(*name);
-        app_.ctx.ui.ShowMessage(refusal);
-    }
+    const auto name = AskStorableName(
+        app_.ctx.ui, "player name",
+        [this, &title](const QString& typed) { return askName_(title, typed); },
+        [this, &renaming](const std::string& typed) {
+            return PlayerNameRefusal(typed, players_, renaming);
+        },
+        FromRecordText(preset));
+    if (!name) return std::nullopt;
+    return Trim(*name);
 }
 
 void TfrmOperatori::btnNewClick() {

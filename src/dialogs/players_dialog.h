@@ -9,21 +9,18 @@
 #include <vector>
 
 #include "dialogs/app_services.h"
+#include "app/app_services.h"
+#include "dialogs/name_entry_dialog.h"
 
-class QLineEdit;
 class QListWidget;
 class QPushButton;
 
 namespace vis {
 
-class TfrmOperatori2 : public QDialog {
+class TfrmOperatori2 : public NameEntryDialog {
     Q_OBJECT
 public:
     TfrmOperatori2(QWidget* parent, const QString& title, const QString& preset);
-    QLineEdit* NameEdit() const { return edtName_; }
-
-private:
-    QLineEdit* edtName_;
 };
 
 class TfrmOperatori : public QDialog {

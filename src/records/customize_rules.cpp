@@ -75,6 +75,10 @@ std::string CheckCustomGameName(const GameContext& ctx, std::string_view name) {
     const std::string trimmed =
         TrimRight(name.substr(0, std::min(name.size(), kCustomGameNameWidth)));
     if (trimmed.size() < kShortestName) return "Please enter at least 3 characters.";
+    // The name is one line of the customized games file and of the log.
+    if (std::any_of(trimmed.begin(), trimmed.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+        return "A game name cannot hold a line end or another control character.";
     if (GameNumberByName(ctx, trimmed) >= 0) return "This game name already exists.";
     return {};
 }

@@ -73,11 +73,14 @@ TEST_F(CustomizeRulesTest, NamesAreRefusedWhenShortOrAlreadyTaken) {
     const struct {
         const char* name;
         const char* message;
-    } cases[] = {{"ab", "Please enter at least 3 characters."},
-                 {"ab   ", "Please enter at least 3 characters."},
-                 {"klondike", "This game name already exists."},
-                 {"MY OWN  ", "This game name already exists."},
-                 {"Klondike Three", ""}};
+    } cases[] = {
+        {"ab", "Please enter at least 3 characters."},
+        {"ab   ", "Please enter at least 3 characters."},
+        {"klondike", "This game name already exists."},
+        {"MY OWN  ", "This game name already exists."},
+        {"Two\r\nLines", "A game name cannot hold a line end or another control character."},
+        {"Tab\there", "A game name cannot hold a line end or another control character."},
+        {"Klondike Three", ""}};
     for (const auto& c : cases) EXPECT_EQ(CheckCustomGameName(ctx, c.name), c.message) << c.name;
 }
 
