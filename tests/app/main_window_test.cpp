@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsShortcutsAndStartDisabledUntil
         {Command::kAutoplay, "Au&toplay", "F7", false},
         {Command::kDemo, "&Demo", "Ctrl+D", false},
         {Command::kHiScores, "&Hi-Scores...", "F9", true},
-        {Command::kCustomize, "C&ustomize...", "Ctrl+U", false},
+        {Command::kCustomize, "C&ustomize...", "Ctrl+U", true},
         {Command::kFavoriteGames, "&Favorite games...", "Ctrl+F", true},
         {Command::kCardCounter, "&Card counter...", "F8", false},
         {Command::kRules, "&Rules", "F1", false},
