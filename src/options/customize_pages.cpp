@@ -191,11 +191,11 @@ void TfrmCustomize::CreateDecksPage() {
     trvCardBack_ = MakeTree("trvCardBack");
     const QIcon category = CategoryIcon(library);
     const QIcon back = TreeIcon(library, 2);
-    for (const TreeCategory& group : CardBackTree()) {
+    for (const ChoiceGroup& group : CardBackTree()) {
         auto* node = new QTreeWidgetItem(trvCardBack_, {QString::fromLatin1(group.caption)});
         node->setIcon(0, category);
         node->setData(0, kValueRole, 0);
-        for (const TreeEntry& entry : group.entries) {
+        for (const ChoiceNode& entry : group.entries) {
             auto* leaf = new QTreeWidgetItem(node, {QString::fromLatin1(entry.caption)});
             leaf->setIcon(0, back);
             leaf->setData(0, kValueRole, static_cast<qlonglong>(entry.value));
@@ -232,21 +232,21 @@ void TfrmCustomize::CreateBackgroundsPage() {
     customized->setIcon(0, category);
     customized->setData(0, kValueRole,
                         static_cast<qlonglong>(background_node::kCustomizedCategory));
-    std::function<void(QTreeWidgetItem*, const TreeCategory&)> add =
-        [&](QTreeWidgetItem* parent, const TreeCategory& group) {
-            QTreeWidgetItem* node =
-                parent ? new QTreeWidgetItem(parent, {QString::fromLatin1(group.caption)})
-                       : new QTreeWidgetItem(trvBackGround_, {QString::fromLatin1(group.caption)});
-            node->setIcon(0, category);
-            node->setData(0, kValueRole, static_cast<qlonglong>(background_node::kCategory));
-            for (const TreeCategory& inner : group.groups) add(node, inner);
-            for (const TreeEntry& entry : group.entries) {
-                auto* leaf = new QTreeWidgetItem(node, {QString::fromLatin1(entry.caption)});
-                leaf->setIcon(0, entryIcon);
-                leaf->setData(0, kValueRole, static_cast<qlonglong>(entry.value));
-            }
-        };
-    for (const TreeCategory& group : vis::BackgroundTree()) add(nullptr, group);
+    std::function<void(QTreeWidgetItem*, const ChoiceGroup&)> add = [&](QTreeWidgetItem* parent,
+                                                                        const ChoiceGroup& group) {
+        QTreeWidgetItem* node =
+            parent ? new QTreeWidgetItem(parent, {QString::fromLatin1(group.caption)})
+                   : new QTreeWidgetItem(trvBackGround_, {QString::fromLatin1(group.caption)});
+        node->setIcon(0, category);
+        node->setData(0, kValueRole, static_cast<qlonglong>(background_node::kCategory));
+        for (const ChoiceGroup& inner : group.groups) add(node, inner);
+        for (const ChoiceNode& entry : group.entries) {
+            auto* leaf = new QTreeWidgetItem(node, {QString::fromLatin1(entry.caption)});
+            leaf->setIcon(0, entryIcon);
+            leaf->setData(0, kValueRole, static_cast<qlonglong>(entry.value));
+        }
+    };
+    for (const ChoiceGroup& group : vis::BackgroundTree()) add(nullptr, group);
     trvBackGround_->setContextMenuPolicy(Qt::CustomContextMenu);
     left->addWidget(trvBackGround_);
     layout->addLayout(left);

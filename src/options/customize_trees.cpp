@@ -9,12 +9,12 @@ namespace {
 
 namespace f = field;
 
-constexpr std::array<TreeEntry, 6> kFixedColours{{{"Blue", 16711680},
-                                                  {"Green", 32768},
-                                                  {"Navy", 8388608},
-                                                  {"Olive", 32896},
-                                                  {"Teal", 8421376},
-                                                  {"White", 16777215}}};
+constexpr std::array<ChoiceNode, 6> kFixedColours{{{"Blue", 16711680},
+                                                   {"Green", 32768},
+                                                   {"Navy", 8388608},
+                                                   {"Olive", 32896},
+                                                   {"Teal", 8421376},
+                                                   {"White", 16777215}}};
 
 constexpr std::array<SoundEvent, 19> kSoundEvents{{
     {1, "Actions", "New game", f::kSoundsNewGame, "Sounds_NewGame", "New"},
@@ -69,8 +69,8 @@ std::span<const CheckedOption> CheckedOptions() {
     return kCheckedOptions;
 }
 
-const std::vector<TreeCategory>& CardBackTree() {
-    static const std::vector<TreeCategory> tree{
+const std::vector<ChoiceGroup>& CardBackTree() {
+    static const std::vector<ChoiceGroup> tree{
         {"Animals", {{"Eagle", 18}, {"Horse", 27}, {"Penguin", 24}, {"Tropical fish", 19}}, {}},
         {"Children", {{"Dragon", 4}, {"Flowers", 5}, {"Snowman", 3}, {"Teddy bear", 13}}, {}},
         {"Classics",
@@ -91,11 +91,11 @@ const std::vector<TreeCategory>& CardBackTree() {
     return tree;
 }
 
-const std::vector<TreeCategory>& BackgroundTree() {
-    static const std::vector<TreeCategory> tree = [] {
-        std::vector<TreeEntry> colours{{"(Custom color)", background_node::kCustomColour}};
+const std::vector<ChoiceGroup>& BackgroundTree() {
+    static const std::vector<ChoiceGroup> tree = [] {
+        std::vector<ChoiceNode> colours{{"(Custom color)", background_node::kCustomColour}};
         colours.insert(colours.end(), kFixedColours.begin(), kFixedColours.end());
-        return std::vector<TreeCategory>{
+        return std::vector<ChoiceGroup>{
             {"Colors", colours, {}},
             {"Over 256 colors",
              {},
@@ -181,7 +181,7 @@ const std::vector<TreeCategory>& BackgroundTree() {
     return tree;
 }
 
-std::span<const TreeEntry> FixedBackgroundColours() {
+std::span<const ChoiceNode> FixedBackgroundColours() {
     return kFixedColours;
 }
 

@@ -12,15 +12,15 @@
 
 namespace vis {
 
-struct TreeEntry {
+struct ChoiceNode {
     std::string_view caption;
     std::int64_t value;
 };
 
-struct TreeCategory {
+struct ChoiceGroup {
     std::string_view caption;
-    std::vector<TreeEntry> entries;
-    std::vector<TreeCategory> groups;  // the background tree nests one level deeper
+    std::vector<ChoiceNode> entries;
+    std::vector<ChoiceGroup> groups;  // the background tree nests one level deeper
 };
 
 // Node values of the background tree.
@@ -33,11 +33,11 @@ inline constexpr std::int64_t kCustomColour = 1;
 inline constexpr std::int64_t kLastPicture = 1000;
 }  // namespace background_node
 
-const std::vector<TreeCategory>& CardBackTree();
+const std::vector<ChoiceGroup>& CardBackTree();
 // Below "Customized": "Colors", "Over 256 colors", "Under 256 colors".
-const std::vector<TreeCategory>& BackgroundTree();
+const std::vector<ChoiceGroup>& BackgroundTree();
 // The six fixed colours (Blue, Green, Navy, Olive, Teal, White).
-std::span<const TreeEntry> FixedBackgroundColours();
+std::span<const ChoiceNode> FixedBackgroundColours();
 
 struct SoundEvent {
     int number;

@@ -1,5 +1,7 @@
 #include "options/customized_backgrounds.h"
 
+#include <cctype>
+
 #include "model/config_file.h"
 #include "model/text.h"
 #include "store/section_file.h"
@@ -14,6 +16,13 @@ std::string KeyOf(int index) {
     return "Background" + ZeroPad(index, 3);
 }
 
+// "/...", "\\server..." or "D:\...".
+bool StartsLikeFullPath(std::string_view folder) {
+    if (!folder.empty() && (folder.front() == '/' || folder.front() == '\\')) return true;
+    return folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
+           folder[1] == ':' && (folder[2] == '\\' || folder[2] == '/');
+}
+
 }  // namespace
 
 std::string CustomizedBackgroundText(const std::string& fullPath) {
@@ -25,8 +34,16 @@ std::string CustomizedBackgroundText(const std::string& fullPath) {
 std::string CustomizedBackgroundPath(const std::string& displayText) {
     std::string text = displayText;
     if (!text.empty() && text.back() == ')') text.pop_back();
-    const std::size_t split = text.find(kOpen);
+    // A file name may hold " (" too; the folder is the part that starts
+    // like a full path, else the text after the first " (".
+    std::size_t split = text.find(kOpen);
     if (split == std::string::npos) return text;
+    for (std::size_t at = split; at != std::string::npos; at = text.find(kOpen, at + 1)) {
+        if (StartsLikeFullPath(std::string_view(text).substr(at + kOpen.size()))) {
+            split = at;
+            break;
+        }
+    }
     return text.substr(split + kOpen.size()) + text.substr(0, split);
 }
 

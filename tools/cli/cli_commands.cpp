@@ -12,6 +12,7 @@
 #include "model/new_game.h"
 #include "model/position_snapshot.h"
 #include "model/text.h"
+#include "model/position_snapshot.h"
 
 namespace vis::cli {
 

@@ -138,6 +138,9 @@ std::filesystem::path CustomBackgroundPath(const GameContext& ctx, const std::st
     const std::string name = Trim(stored);
     if (name.find_first_of("\\/") == std::string::npos)
         return ProgramFile(ctx.state, "Images\\" + name + ".bmp");
+    // A picture chosen with the file dialog is stored with its full native
+    // path, which the stored-path splitting would make relative.
+    if (const std::filesystem::path native(name); native.is_absolute()) return native;
     std::filesystem::path path = NativeRelativePath(name);
     return path.is_absolute() ? path : ProgramDir(ctx.state) / path;
 }
