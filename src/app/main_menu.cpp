@@ -60,7 +60,6 @@ constexpr Command kWaitingForDialogs[] = {
     Command::kPlayers,           Command::kGameInformation,    Command::kGameStatistics,
     Command::kPlayersStatistics, Command::kAllGamesStatistics, Command::kLogStatistics,
     Command::kOverallScore,      Command::kCustomize,          Command::kCustomizeRules,
-    Command::kCardCounter,       Command::kTipOfTheDay,        Command::kAbout,
 };
 
 // The commands a game in play enables together.
