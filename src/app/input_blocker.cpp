@@ -34,10 +34,11 @@ void InputBlocker::SetActive(bool active) {
 
 bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
     if (!IsPlayerInput(*event)) return QObject::eventFilter(watched, event);
-    // Presses resume a pause; the release that follows is eaten with it.
+    // Presses resume a pause; the release that follows is eaten with it. A
+    // key that is a menu shortcut arrives as a shortcut, never as a press.
     const bool trigger = event->type() == QEvent::MouseButtonPress ||
                          event->type() == QEvent::NonClientAreaMouseButtonPress ||
-                         event->type() == QEvent::KeyPress;
+                         event->type() == QEvent::KeyPress || event->type() == QEvent::Shortcut;
     if (trigger && onInput_) onInput_();
     return true;
 }

@@ -9,12 +9,16 @@
 #include "app/game_session.h"
 #include "app/main_window.h"
 #include "app/statistics_commands.h"
+#include "app/presentation_commands.h"
+#include "app/sound_player.h"
 #include "app/table_widget.h"
+#include "dialogs/about_dialog.h"
 #include "dialogs/game_selection.h"
 #include "dialogs/customize_rules_dialog.h"
 #include "dialogs/game_information_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/players_dialog.h"
+#include "dialogs/tips_dialog.h"
 #include "engine/autoplay.h"
 #include "engine/end_of_game.h"
 #include "engine/game_clock.h"
@@ -171,6 +175,15 @@ void TfrmMain::RunCommand(Command command) {
             case Command::kContents:
                 ShowHelpTopic(this, services_, "proc", kGeneralHelpTopic);
                 return;
+            case Command::kCardCounter:
+                ToggleCardCounter(*this);
+                return;
+            case Command::kTipOfTheDay:
+                ShowTipOfTheDay(this, services_);
+                return;
+            case Command::kAbout:
+                ShowAboutBox(this, services_);
+                return;
             default:
                 if (RunStatisticsCommand(this, services_, command)) return;
                 // The dialogs of the remaining commands come later.
@@ -215,7 +228,9 @@ void TfrmMain::FirstActivation() {
     RepaintTable();
     try {
         ConvertOldHiScoreFile(ctx);
+        ShowTipsAtStartUp(*this);
         if (!ResumeHeldGame(ctx, session_.hooks)) ShowOpenGameDialog(this, services_);
+        RestoreCardCounterState(*this);
     } catch (const std::exception& error) {
         ReportFileError(error);
     }
@@ -247,6 +262,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     } catch (const std::exception& error) {
         ReportFileError(error);
     }
+    SaveCardCounterState(*this);
     hide();
     sounds_.Stop();
     WritePreference("AutoPlay", actions_[Command::kAutoplay]->isChecked() ? "Y" : "N");

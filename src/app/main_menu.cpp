@@ -61,9 +61,6 @@ constexpr MenuItem kItems[] = {
 constexpr Command kWaitingForDialogs[] = {
     Command::kPlayersStatistics,
     Command::kOverallScore,
-    Command::kCardCounter,
-    Command::kTipOfTheDay,
-    Command::kAbout,
 };
 
 // The commands a game in play enables together.

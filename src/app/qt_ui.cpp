@@ -13,6 +13,8 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "app/presentation_commands.h"
+#include "app/sound_player.h"
 #include "app/table_widget.h"
 #include "dialogs/custom_game_help.h"
 #include "dialogs/game_won_dialog.h"
@@ -183,6 +185,14 @@ void QtUi::ShowHiScores(bool fromMenu, int row, const std::string& message, int 
     if (window_)
         ShowHiScoreDialog(window_, window_->Services(),
                           {.fromMenu = fromMenu, .row = row, .message = message, .game = game});
+}
+
+void QtUi::RefreshCardCounter() {
+    if (window_) RefreshShownCardCounter(*window_);
+}
+
+void QtUi::RunWinningAnimation() {
+    if (window_) RunConfiguredWinningAnimation(*window_);
 }
 
 void QtUi::CloseMainWindow() {

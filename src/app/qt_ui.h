@@ -32,7 +32,7 @@ public:
     void Sleep(int ms) override;
     void PlaySound(const std::string& name, SoundMode mode) override;
     void RepaintTable() override;
-    void RefreshCardCounter() override {}
+    void RefreshCardCounter() override;
     void SetCommandEnabled(UiCommand command, bool enabled) override;
     void SetCommandChecked(UiCommand command, bool checked) override;
     ClockReading Now() override;
@@ -44,7 +44,7 @@ public:
     void EndPauseScreen() override;
     // The memory game's summary comes with its own dialog later.
     void ShowMemoryEnd(bool, int, int, int) override {}
-    void RunWinningAnimation() override {}
+    void RunWinningAnimation() override;
     void ShowGameWonDialog() override;
     void CloseMainWindow() override;
     void RepaintPile(PileRef pile, const std::string& oldText, const std::string& newText) override;

@@ -59,10 +59,10 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsShortcutsAndStartDisabledUntil
         {Command::kHiScores, "&Hi-Scores...", "F9", true},
         {Command::kCustomize, "C&ustomize...", "Ctrl+U", true},
         {Command::kFavoriteGames, "&Favorite games...", "Ctrl+F", true},
-        {Command::kCardCounter, "&Card counter...", "F8", false},
+        {Command::kCardCounter, "&Card counter...", "F8", true},
         {Command::kRules, "&Rules", "F1", false},
         {Command::kContents, "&Contents", "", true},
-        {Command::kAbout, "A&bout Vistrane 2000...", "", false},
+        {Command::kAbout, "A&bout Vistrane 2000...", "", true},
     };
     for (const Item& item : items) {
         SCOPED_TRACE(item.caption);
@@ -145,6 +145,13 @@ TEST_F(MainWindowTest, PauseCoversTheTableUntilAKeyIsPressed) {
     QTest::qWait(20);
     EXPECT_FALSE(Window().Action(Command::kPause)->isChecked());
     EXPECT_TRUE(Ctx().flags[Flag::kClockRunning]);
+    // A key that is a menu shortcut resumes as well, and runs no command.
+    const bool autoplay = Window().Action(Command::kAutoplay)->isChecked();
+    Window().RunCommand(Command::kPause);
+    QTest::keyClick(&Window(), Qt::Key_F7);
+    QTRY_VERIFY(Ctx().flags[Flag::kClockRunning]);
+    EXPECT_FALSE(Window().Action(Command::kPause)->isChecked());
+    EXPECT_EQ(Window().Action(Command::kAutoplay)->isChecked(), autoplay);
 }
 
 TEST_F(MainWindowTest, NormalWindowBoundsAreRestoredAndSaved) {
