@@ -10,9 +10,9 @@
 #include "engine/autoplay_hooks.h"
 #include "engine/engine_hooks.h"
 #include "engine/play_commands.h"
+#include "game/new_game.h"
 #include "model/catalog.h"
 #include "model/headless_ui.h"
-#include "model/new_game.h"
 #include "model/program_paths.h"
 
 namespace {

@@ -15,9 +15,6 @@
 #include "model/position_snapshot.h"
 #include "model/program_paths.h"
 #include "model/text.h"
-#include "engine/move_log.h"
-#include "model/position_snapshot.h"
-#include "records/save_game.h"
 #include "records/saved_game_file.h"
 #include "store/durable_file.h"
 

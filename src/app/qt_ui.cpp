@@ -14,7 +14,6 @@
 
 #include "app/main_window.h"
 #include "app/presentation_commands.h"
-#include "app/sound_player.h"
 #include "app/table_widget.h"
 #include "dialogs/custom_game_help.h"
 #include "dialogs/game_won_dialog.h"

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/resource_library.h"
-#include "app/resource_names.h"
 #include "dialogs/busy_modal.h"
+#include "game/start_up.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 #include "model/game_context.h"
 #include "model/sound_events.h"
-#include "model/start_up.h"
 
 namespace vis {
 

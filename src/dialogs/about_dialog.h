@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 
 class QLabel;
 class QPushButton;

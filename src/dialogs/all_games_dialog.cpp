@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/record_text.h"
+#include "dialogs/record_text.h"
 #include "dialogs/record_widgets.h"
 #include "dialogs/sort_grid.h"
 #include "model/catalog.h"

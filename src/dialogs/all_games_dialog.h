@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <string>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 #include "dialogs/record_texts.h"
 
 class QComboBox;

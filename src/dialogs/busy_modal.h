@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 
 namespace vis {
 

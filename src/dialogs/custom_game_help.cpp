@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/record_text.h"
 #include "dialogs/help_window.h"
+#include "dialogs/record_text.h"
 
 namespace vis {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 #include "model/rules_help.h"
 
 class QGridLayout;

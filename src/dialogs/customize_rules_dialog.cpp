@@ -12,9 +12,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/record_text.h"
 #include "dialogs/game_selection.h"
 #include "dialogs/help_window.h"
+#include "dialogs/record_text.h"
 #include "engine/engine_hooks.h"
 #include "model/text.h"
 #include "records/custom_games.h"

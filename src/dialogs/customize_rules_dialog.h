@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 #include "dialogs/name_entry_dialog.h"
 #include "model/custom_games_file.h"
 #include "records/customize_rules.h"

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/record_text.h"
 #include "dialogs/hi_score_dialog.h"
+#include "dialogs/record_text.h"
 #include "model/rule_index.h"
 #include "model/text.h"
 #include "records/game_statistics.h"

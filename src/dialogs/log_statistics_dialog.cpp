@@ -14,14 +14,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/record_text.h"
 #include "dialogs/help_window.h"
+#include "dialogs/record_text.h"
 #include "dialogs/record_texts.h"
 #include "dialogs/record_widgets.h"
 #include "dialogs/sort_grid.h"
 #include "engine/engine_hooks.h"
+#include "game/new_game.h"
 #include "model/catalog.h"
-#include "model/new_game.h"
 #include "model/program_paths.h"
 #include "model/text.h"
 #include "records/duration_text.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 #include "dialogs/record_texts.h"
 
 class QComboBox;

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/record_text.h"
+#include "dialogs/record_text.h"
 #include "model/ui_port.h"
 
 namespace vis {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "dialogs/app_services.h"
-#include "app/app_services.h"
 #include "dialogs/name_entry_dialog.h"
 
 class QListWidget;

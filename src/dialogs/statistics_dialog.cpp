@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/record_text.h"
 #include "dialogs/all_games_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"

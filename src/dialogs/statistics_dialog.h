@@ -9,7 +9,6 @@
 #include <string>
 
 #include "dialogs/app_services.h"
-#include "app/app_services.h"
 #include "dialogs/record_texts.h"
 #include "records/game_statistics.h"
 

@@ -14,8 +14,8 @@
 #include "dialogs/tip_pages.h"
 #include "model/config_file.h"
 #include "model/game_context.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
-#include "store/preference_keys.h"
 
 namespace vis {
 

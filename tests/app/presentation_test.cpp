@@ -8,8 +8,8 @@
 
 #include "app/main_window_fixture.h"
 #include "app/presentation_commands.h"
-#include "app/resource_library.h"
-#include "app/resource_names.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 #include "model/piles.h"
 #include "model/rule_index.h"
 #include "view/counter/card_counter_window.h"

@@ -10,7 +10,7 @@
 #include "dialogs/tip_pages.h"
 #include "dialogs/tips_dialog.h"
 #include "model/config_file.h"
-#include "store/preference_keys.h"
+#include "model/preference_keys.h"
 
 namespace vis {
 namespace {

@@ -15,7 +15,6 @@
 #include "model/game_definitions_writer.h"
 #include "model/games_file.h"
 #include "model/headless_ui.h"
-#include "model/new_game.h"
 #include "model/position_snapshot.h"
 #include "model/program_paths.h"
 #include "model/rule_index.h"

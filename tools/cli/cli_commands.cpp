@@ -9,10 +9,8 @@
 #include "game/new_game.h"
 #include "model/catalog.h"
 #include "model/games_file.h"
-#include "model/new_game.h"
 #include "model/position_snapshot.h"
 #include "model/text.h"
-#include "model/position_snapshot.h"
 
 namespace vis::cli {
 

@@ -12,7 +12,6 @@
 #include "model/program_paths.h"
 #include "records/end_of_game_records.h"
 #include "records/hi_scores.h"
-#include "model/position_snapshot.h"
 
 namespace vis::cli {
 

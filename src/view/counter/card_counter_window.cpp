@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "app/resource_library.h"
-#include "app/resource_names.h"
+#include "media/resource_library.h"
+#include "media/resource_names.h"
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "model/rule_index.h"
-#include "store/preference_keys.h"
 
 namespace vis {
 

@@ -11,8 +11,8 @@
 
 #include "app/input_blocker.h"
 #include "model/config_file.h"
+#include "model/preference_keys.h"
 #include "model/program_paths.h"
-#include "store/preference_keys.h"
 #include "view/paint/card_painter.h"
 #include "view/paint/table_painter.h"
 
