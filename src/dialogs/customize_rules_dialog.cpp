@@ -16,6 +16,7 @@
 #include "dialogs/help_window.h"
 #include "dialogs/record_text.h"
 #include "engine/engine_hooks.h"
+#include "game/custom_game_commands.h"
 #include "model/text.h"
 #include "records/custom_games.h"
 

@@ -11,6 +11,7 @@
 
 #include "dialog_fixture.h"
 #include "dialogs/custom_game_help.h"
+#include "game/custom_game_commands.h"
 #include "model/games_file.h"
 #include "model/rule_index.h"
 #include "model/rules_help.h"
