@@ -1,5 +1,6 @@
 #include "dialogs/statistics_dialog.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 
 #include "app/record_text.h"
 #include "dialogs/all_games_dialog.h"
+#include "dialogs/clear_values_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
 #include "dialogs/log_statistics_dialog.h"
@@ -128,6 +130,14 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSe
          {btnLog, btnPlayers, btnAllGames, btnHiScores_, btnOverall, btnOK, btnHelp})
         buttons->addWidget(button);
     buttons->addStretch();
+
+    auto* clearValues = new QAction(tr("Clear values..."), this);
+    connect(clearValues, &QAction::triggered, this, [this] {
+        ShowClearValues(this, app_);
+        SelectionChange();
+    });
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    addAction(clearValues);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
