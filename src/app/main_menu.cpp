@@ -59,7 +59,6 @@ constexpr MenuItem kItems[] = {
 constexpr Command kWaitingForDialogs[] = {
     Command::kPlayers,
     Command::kGameInformation,
-    Command::kPlayersStatistics,
     Command::kOverallScore,
     Command::kCustomize,
     Command::kCustomizeRules,

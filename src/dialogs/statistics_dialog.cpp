@@ -16,6 +16,7 @@
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
 #include "dialogs/log_statistics_dialog.h"
+#include "dialogs/players_statistics_dialog.h"
 #include "dialogs/record_pictures.h"
 #include "dialogs/record_texts.h"
 #include "dialogs/record_widgets.h"
@@ -107,8 +108,6 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSe
     left->addWidget(winRateBox);
     left->addWidget(lblDamage_);
 
-    // The log, players', all-games and overall score views come as their
-    // dialogs do.
     auto* btnLog = new QPushButton(tr("Log s&tatistics"));
     connect(btnLog, &QPushButton::clicked, this, &TfrmStatistics::btnLogClick);
     auto* btnPlayers = new QPushButton(tr("Pla&yers' statistics..."));
@@ -117,7 +116,11 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSe
     connect(btnAllGames, &QPushButton::clicked, this, [this] {
         ShowAllGamesStatistics(this, app_, {.game = SelectedGame(), .player = SelectedPlayer()});
     });
-    for (QPushButton* later : {btnPlayers, btnOverall}) later->setEnabled(false);
+    connect(btnPlayers, &QPushButton::clicked, this, [this] {
+        ShowPlayersStatistics(this, app_, {.game = SelectedGame(), .player = SelectedPlayer()});
+    });
+    // The overall score dialog is not there yet.
+    btnOverall->setEnabled(false);
     auto* btnOK = new QPushButton(tr("OK"));
     btnOK->setDefault(true);
     auto* btnHelp = new QPushButton(tr("&?"));
