@@ -59,7 +59,6 @@ constexpr MenuItem kItems[] = {
 
 // Commands whose dialogs come later: present, never enabled yet.
 constexpr Command kWaitingForDialogs[] = {
-    Command::kPlayersStatistics,
     Command::kOverallScore,
 };
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/all_games_dialog.h"
 #include "dialogs/log_statistics_dialog.h"
+#include "dialogs/players_statistics_dialog.h"
 #include "dialogs/statistics_dialog.h"
 
 namespace vis {
@@ -13,6 +14,9 @@ bool RunStatisticsCommand(QWidget* parent, AppServices& app, Command command) {
             return true;
         case Command::kAllGamesStatistics:
             ShowAllGamesStatistics(parent, app);
+            return true;
+        case Command::kPlayersStatistics:
+            ShowPlayersStatistics(parent, app);
             return true;
         case Command::kLogStatistics:
             ShowLogStatistics(parent, app);

@@ -11,8 +11,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/record_pictures.h"
 #include "dialogs/record_text.h"
+#include "dialogs/clear_values_dialog.h"
+#include "dialogs/record_pictures.h"
 #include "dialogs/record_widgets.h"
 #include "dialogs/sort_grid.h"
 #include "model/catalog.h"
@@ -100,10 +101,11 @@ TfrmHiScore::TfrmHiScore(QWidget* parent, AppServices& app, const HiScoreRequest
     imgPicture_->setPixmap(HiScorePicture(!request.fromMenu));
     imgPicture_->setObjectName("imgPicture");
 
-    // Clearing hi-scores opens the clear values dialog, which comes with the
-    // statistics dialogs.
     auto* clearValues = new QAction(tr("Clear values..."), this);
-    clearValues->setEnabled(false);
+    connect(clearValues, &QAction::triggered, this, [this] {
+        ShowClearValues(this, app_);
+        lstGameChange();
+    });
     grdScores_->setContextMenuPolicy(Qt::ActionsContextMenu);
     grdScores_->addAction(clearValues);
 

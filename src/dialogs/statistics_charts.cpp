@@ -106,4 +106,40 @@ void WinRateChart::paintEvent(QPaintEvent*) {
                      Qt::AlignRight, tr("latest"));
 }
 
+LabelledBars::LabelledBars(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(240, 160);
+}
+
+void LabelledBars::SetBars(std::vector<Bar> bars, const QString& unit) {
+    bars_ = std::move(bars);
+    unit_ = unit;
+    update();
+}
+
+void LabelledBars::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const int textHeight = metrics.height();
+    const int top = textHeight + 2;
+    const int bottom = height() - textHeight - 4;
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawLine(0, bottom, width(), bottom);
+    if (bars_.empty()) return;
+    std::int64_t largest = 1;
+    for (const Bar& bar : bars_) largest = std::max(largest, bar.value);
+    const int slot = width() / static_cast<int>(bars_.size());
+    const int barWidth = std::max(4, slot * 2 / 3);
+    for (std::size_t i = 0; i < bars_.size(); ++i) {
+        const Bar& bar = bars_[i];
+        const int left = static_cast<int>(i) * slot;
+        const int h = static_cast<int>(static_cast<double>(std::max<std::int64_t>(bar.value, 0)) /
+                                       static_cast<double>(largest) * (bottom - top));
+        painter.fillRect(left + (slot - barWidth) / 2, bottom - h, barWidth, h, kWonColour);
+        painter.drawText(QRect(left, bottom - h - textHeight - 1, slot, textHeight),
+                         Qt::AlignCenter, QString::number(bar.value) + unit_);
+        painter.drawText(QRect(left, bottom + 2, slot, textHeight), Qt::AlignCenter,
+                         metrics.elidedText(bar.label, Qt::ElideRight, slot - 2));
+    }
+}
+
 }  // namespace vis

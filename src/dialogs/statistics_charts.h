@@ -49,4 +49,26 @@ private:
     std::vector<WinRateBlock> blocks_;
 };
 
+// One labelled bar per entry, in the given order, scaled to the largest
+// value; negative values (an average score can be) are drawn as none.
+class LabelledBars : public QWidget {
+    Q_OBJECT
+public:
+    struct Bar {
+        QString label;
+        std::int64_t value = 0;
+    };
+    explicit LabelledBars(QWidget* parent = nullptr);
+    void SetBars(std::vector<Bar> bars, const QString& unit);
+    const std::vector<Bar>& Bars() const { return bars_; }
+    QSize sizeHint() const override { return {420, 260}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<Bar> bars_;
+    QString unit_;
+};
+
 }  // namespace vis

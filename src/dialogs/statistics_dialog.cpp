@@ -1,5 +1,6 @@
 #include "dialogs/statistics_dialog.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,9 +11,11 @@
 #include <algorithm>
 
 #include "dialogs/all_games_dialog.h"
+#include "dialogs/clear_values_dialog.h"
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
 #include "dialogs/log_statistics_dialog.h"
+#include "dialogs/players_statistics_dialog.h"
 #include "dialogs/record_pictures.h"
 #include "dialogs/record_text.h"
 #include "dialogs/record_texts.h"
@@ -105,8 +108,6 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSe
     left->addWidget(winRateBox);
     left->addWidget(lblDamage_);
 
-    // The log, players', all-games and overall score views come as their
-    // dialogs do.
     auto* btnLog = new QPushButton(tr("Log s&tatistics"));
     connect(btnLog, &QPushButton::clicked, this, &TfrmStatistics::btnLogClick);
     auto* btnPlayers = new QPushButton(tr("Pla&yers' statistics..."));
@@ -115,7 +116,11 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSe
     connect(btnAllGames, &QPushButton::clicked, this, [this] {
         ShowAllGamesStatistics(this, app_, {.game = SelectedGame(), .player = SelectedPlayer()});
     });
-    for (QPushButton* later : {btnPlayers, btnOverall}) later->setEnabled(false);
+    connect(btnPlayers, &QPushButton::clicked, this, [this] {
+        ShowPlayersStatistics(this, app_, {.game = SelectedGame(), .player = SelectedPlayer()});
+    });
+    // The overall score dialog is not there yet.
+    btnOverall->setEnabled(false);
     auto* btnOK = new QPushButton(tr("OK"));
     btnOK->setDefault(true);
     auto* btnHelp = new QPushButton(tr("&?"));
@@ -128,6 +133,14 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSe
          {btnLog, btnPlayers, btnAllGames, btnHiScores_, btnOverall, btnOK, btnHelp})
         buttons->addWidget(button);
     buttons->addStretch();
+
+    auto* clearValues = new QAction(tr("Clear values..."), this);
+    connect(clearValues, &QAction::triggered, this, [this] {
+        ShowClearValues(this, app_);
+        SelectionChange();
+    });
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    addAction(clearValues);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
