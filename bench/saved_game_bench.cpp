@@ -8,12 +8,12 @@
 #include <random>
 #include <string>
 
+#include "engine/move_log.h"
 #include "model/game_context.h"
 #include "model/headless_ui.h"
+#include "model/position_snapshot.h"
 #include "model/program_paths.h"
 #include "model/text.h"
-#include "records/move_log.h"
-#include "records/position_snapshot.h"
 #include "records/save_game.h"
 #include "records/saved_game_file.h"
 #include "store/durable_file.h"

@@ -9,8 +9,8 @@
 #include "model/catalog.h"
 #include "model/games_file.h"
 #include "model/new_game.h"
+#include "model/position_snapshot.h"
 #include "model/text.h"
-#include "records/position_snapshot.h"
 
 namespace vis::cli {
 

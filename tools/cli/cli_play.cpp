@@ -8,10 +8,10 @@
 #include "engine/autoplay_hooks.h"
 #include "engine/engine_hooks.h"
 #include "engine/play_commands.h"
+#include "model/position_snapshot.h"
 #include "model/program_paths.h"
 #include "records/end_of_game_records.h"
 #include "records/hi_scores.h"
-#include "records/position_snapshot.h"
 
 namespace vis::cli {
 
