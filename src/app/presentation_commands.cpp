@@ -46,6 +46,11 @@ void RefreshShownCardCounter(TfrmMain& window) {
     if (counter && counter->isVisible()) counter->RefreshCounter();
 }
 
+void RefreshShownCardCounterSoon(TfrmMain& window) {
+    auto* counter = window.findChild<TfrmCardCounter*>(kCounterName);
+    if (counter && counter->isVisible()) counter->RefreshSoon();
+}
+
 void SaveCardCounterState(TfrmMain& window) {
     auto* counter = window.findChild<TfrmCardCounter*>(kCounterName);
     if (!counter) return;

@@ -13,6 +13,8 @@ TfrmCardCounter& CardCounterOf(TfrmMain& window);
 void ToggleCardCounter(TfrmMain& window);
 // Redraws the counter from the piles while it is shown.
 void RefreshShownCardCounter(TfrmMain& window);
+// The same once the change under way is done: piles are repainted one by one.
+void RefreshShownCardCounterSoon(TfrmMain& window);
 void SaveCardCounterState(TfrmMain& window);
 void RestoreCardCounterState(TfrmMain& window);
 

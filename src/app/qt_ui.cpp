@@ -237,11 +237,16 @@ void QtUi::EndPauseScreen() {
 }
 
 void QtUi::RepaintPile(PileRef pile, const std::string& oldText, const std::string& newText) {
-    if (window_) window_->Painter().RepaintPile(pile, oldText, newText);
+    if (!window_) return;
+    window_->Painter().RepaintPile(pile, oldText, newText);
+    // Not every change of the piles is followed by a refresh of the counter.
+    RefreshShownCardCounterSoon(*window_);
 }
 
 void QtUi::RepaintStockSpot() {
-    if (window_) window_->Painter().RepaintStockSpot();
+    if (!window_) return;
+    window_->Painter().RepaintStockSpot();
+    RefreshShownCardCounterSoon(*window_);
 }
 
 void QtUi::ShowStockPressed() {

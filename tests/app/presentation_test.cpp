@@ -189,6 +189,18 @@ TEST_F(PresentationTest, CounterMarksEveryCardByItsAreaAndFaceInEachOption) {
     }
 }
 
+TEST_F(PresentationTest, TheShownCounterFollowsACardDealtToTheWaste) {
+    StartKlondike();
+    Window().Action(Command::kCardCounter)->trigger();
+    const CardNumber next = TopCard(Pile(PileList::Mazzo, kStockIndex));
+    ASSERT_EQ(CellOf(next), Cell::kDown);
+    const Point stock = CardPosition(Ctx(), PileRef{PileList::Mazzo, kStockIndex}, 0, false);
+    QTest::mouseClick(Window().Table(), Qt::LeftButton, {},
+                      QPoint(stock.x + 20, stock.y + 20 - Window().Table()->ScrollOffset()));
+    QTRY_COMPARE(TopCard(Pile(PileList::Mazzo, kWasteIndex)), next);
+    QTRY_COMPARE(CellOf(next), Cell::kUp);
+}
+
 TEST_F(PresentationTest, ACardLeavingTheWasteIsEmptiedThenDrawnUpWhereItsAreaShows) {
     StartKlondike();
     const CardNumber card = 30;

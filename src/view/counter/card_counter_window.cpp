@@ -63,6 +63,11 @@ TfrmCardCounter::TfrmCardCounter(GameContext& ctx, const ResourceLibrary& librar
     connect(mnuStockOnly_, &QAction::triggered, this,
             [this] { AreaItemClicked(mnuStockOnly_, mnuTableauOnly_); });
     connect(mnuInverted_, &QAction::triggered, this, [this] { OptionChanged(); });
+    refreshTimer_.setSingleShot(true);
+    refreshTimer_.setInterval(0);
+    connect(&refreshTimer_, &QTimer::timeout, this, [this] {
+        if (isVisible()) RefreshCounter();
+    });
     grid_ = new GridView(imgBack_, this);
     layout->addWidget(grid_);
     DrawEmptyGrid();
@@ -91,7 +96,8 @@ void TfrmCardCounter::DrawEmptyGrid() {
         setFixedSize(kCounterClientWidth, kCounterTopStrip + height + menu_->sizeHint().height());
     }
     imgBack_.fill(palette().color(QPalette::Window));
-    for (int row = 0; row < kCounterRowCount; ++row)
+    // Only whole labels: a short window cuts off the rows it has no room for.
+    for (int row = 0; row < kCounterRowCount && CounterRowTop(row + 1) <= height; ++row)
         DrawPicture(library_.Bitmap(CounterRowLabelName(CounterRowSuit(row))), 0,
                     CounterRowTop(row));
     const QImage none = library_.Bitmap(kCounterEmptyCellName);
@@ -118,6 +124,10 @@ void TfrmCardCounter::RefreshCounter() {
     for (const CounterMark& mark : CounterMarks(ctx_, Options()))
         DrawCounterCell(mark.card, mark.up, CounterCellKind::kCard);
     grid_->update();
+}
+
+void TfrmCardCounter::RefreshSoon() {
+    if (!refreshTimer_.isActive()) refreshTimer_.start();
 }
 
 void TfrmCardCounter::MarkCounterCard(CardNumber card, int pileType, bool up,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -33,6 +34,8 @@ public:
     // shown, with the grid drawn for the current game.
     void Toggle();
     void RefreshCounter();
+    // Once control returns to the event loop, however often asked before.
+    void RefreshSoon();
     // One card's cell, drawn only while its pile type's area is shown. Card
     // -1 redraws everything when an area item is checked.
     void MarkCounterCard(CardNumber card, int pileType, bool up, CounterCellKind kind);
@@ -67,6 +70,7 @@ private:
     QAction* mnuInverted_ = nullptr;
     QWidget* grid_ = nullptr;
     QImage imgBack_;
+    QTimer refreshTimer_;
     std::function<void(bool)> visibilityListener_;
 };
 
