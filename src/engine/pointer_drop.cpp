@@ -6,13 +6,13 @@
 #include "engine/card_location.h"
 #include "engine/card_removal.h"
 #include "engine/move_execution.h"
+#include "engine/move_log.h"
 #include "engine/move_rules.h"
 #include "engine/pointer_lift.h"
 #include "engine/rank_relations.h"
 #include "engine/table_queries.h"
 #include "model/families.h"
 #include "model/rule_index.h"
-#include "engine/move_log.h"
 #include "view/geometry/card_position.h"
 #include "view/geometry/fan_types.h"
 
@@ -195,7 +195,7 @@ bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCa
     PointerState& pointer = ctx.game.pointer;
     if (!pointer.lifted) LiftBlock(ctx, card, pointer.block, pointer.blockHeight);
     const Point place = CardPosition(ctx, pile, 0, true);
-    if (ctx.state.Get(field::kCardsAnimate) != "N") ctx.ui.SlideDragBlock(pointer.blockAt, place);
+    if (ctx.state.GetSettings().cardsAnimate) ctx.ui.SlideDragBlock(pointer.blockAt, place);
 
     bool moved = false;
     if (onCardPlace) {

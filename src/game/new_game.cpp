@@ -143,7 +143,7 @@ bool AnyRandomPresentation(const StateBlock& state) {
 }
 
 void ShowDealtTable(GameContext& ctx, bool animate) {
-    if (ctx.state.Get(field::kDealAnimation) != "N" && animate) {
+    if (ctx.state.GetSettings().dealAnimation && animate) {
         // The player's input waits while the cards fly.
         ctx.ui.SetInputBlocked(true);
         ctx.ui.AnimateDeal();
@@ -171,7 +171,7 @@ void PersistGame(GameContext& ctx, const GameRequest& request) {
 
 bool ConfirmAbandonGame(GameContext& ctx, std::string_view question) {
     if (ctx.flags[Flag::kAnimationRunning]) return false;
-    if (ctx.state.Get(field::kConfirmQuitGame) == "N") return true;
+    if (!ctx.state.GetSettings().confirmQuitGame) return true;
     if (!ctx.flags[Flag::kGameInProgress] || ctx.flags[Flag::kGameWon]) return true;
     const bool ok = ctx.ui.Confirm(std::string(question));
     ctx.ui.RepaintMainWindow();
