@@ -57,13 +57,12 @@ void BM_RandomKlondikePlayout(benchmark::State& state) {
     long long steps = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        ctx.state.Set(field::kDealNumber, std::to_string(++deal * 104729));
         StartGame(ctx, hooks,
                   {.number = kKlondike,
                    .name = GameName(ctx, kKlondike),
                    .player = "",
                    .persist = false,
-                   .dealMode = DealMode::kKeepNumber});
+                   .dealNumber = std::to_string(++deal * 104729)});
         ui.ClearLog();
         state.ResumeTiming();
         steps += PlayOut(ctx, play, ui, random);

@@ -197,7 +197,8 @@ void TfrmMain::mnuNewClick() {
     if (!ConfirmAbandonGame(Ctx())) return;
     if (session_.hooks.EndRunningGame(Ctx())) return;
     PlaySoundEvent(Ctx().ui, Ctx().state, "New", field::kSoundsNewGame);
-    NewDeal(Ctx(), session_.hooks, {.dealMode = DealMode::kRandomNumber});
+    // A new random deal of the same game.
+    NewDeal(Ctx(), session_.hooks, {.dealNumber = std::nullopt});
 }
 
 void TfrmMain::mnuOpenClick() {

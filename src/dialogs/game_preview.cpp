@@ -29,7 +29,6 @@ QImage GamePreview::Render(int game, QSize size) {
     ctx_.state = source_.state;
     ctx_.game.catalog = source_.game.catalog;
     ctx_.flags = StateFlags{};
-    ctx_.state.Set(field::kDealNumber, kPreviewDeal);
     ctx_.state.SetFlag(field::kDealAnimation, false);
     ctx_.state.SetFlag(field::kCardsAnimate, false);
     quiet_.ClearLog();
@@ -38,7 +37,7 @@ QImage GamePreview::Render(int game, QSize size) {
                     .name = GameName(ctx_, game),
                     .player = ctx_.state.Get(field::kPlayer),
                     .persist = false,
-                    .dealMode = DealMode::kKeepNumber}))
+                    .dealNumber = std::string(kPreviewDeal)}))
         return {};
     ctx_.game.layout.preview = true;
 

@@ -48,8 +48,7 @@ bool ShowOpenGameDialog(QWidget* parent, AppServices& app) {
                       .name = RecordTextOf(dialog.SelectedName()),
                       .player = RecordTextOf(dialog.SelectedPlayer()),
                       // The dialog has stored the game and its folder itself.
-                      .persist = false,
-                      .dealMode = DealMode::kRandomNumber});
+                      .persist = false});
 }
 
 void ShowSelectGameNumberDialog(QWidget* parent, AppServices& app) {
@@ -77,8 +76,7 @@ void RefreshFavoritesMenu(QMenu* menu, AppServices& app) {
                       {.number = game,
                        .name = name,
                        .player = app.ctx.state.Get(field::kPlayer),
-                       .persist = true,
-                       .dealMode = DealMode::kRandomNumber});
+                       .persist = true});
         });
     }
     menu->menuAction()->setVisible(!menu->isEmpty());

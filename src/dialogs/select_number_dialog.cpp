@@ -219,13 +219,12 @@ void TfrmSelectGameNumber::btnOKClick() {
         reject();
         return;
     }
-    ctx.state.Set(field::kDealNumber, checked.padded);
     gameStarted_ = StartGame(ctx, app_.hooks,
                              {.number = gameNumber,
                               .name = GameName(ctx, gameNumber),
                               .player = ctx.state.Get(field::kPlayer),
                               .persist = true,
-                              .dealMode = DealMode::kKeepNumber});
+                              .dealNumber = checked.padded});
     accept();
 }
 

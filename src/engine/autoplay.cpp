@@ -42,7 +42,7 @@ void TurnTopUpForAutoplay(GameContext& ctx, int tableau) {
     const std::string& pile = ctx.piles.fila[static_cast<std::size_t>(tableau)];
     const CardNumber top = TopCard(pile);
     if (top <= 0 || ctx.deck.IsFaceUp(top)) return;
-    if (ctx.state.Get(field::kAutomaticFaceUp) == "N" ||
+    if (!ctx.state.GetSettings().automaticFaceUp ||
         ctx.rules[rule::kAutoFaceUpAllowed] != kTurnsCardsUp)
         return;
     TurnFaceUp(ctx, top, CardCount(pile) - 1, tableau);

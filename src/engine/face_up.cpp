@@ -1,8 +1,8 @@
 #include "engine/face_up.h"
 
+#include "engine/move_log.h"
 #include "model/rule_index.h"
 #include "model/sound_events.h"
-#include "engine/move_log.h"
 
 namespace vis {
 
@@ -18,7 +18,7 @@ void TurnFaceUp(GameContext& ctx, CardNumber card, int slot, int tableau) {
     // beneath the turning card.
     if (slot == 0 || ctx.deck.IsFaceUp(CardAt(text, slot - 1)))
         ctx.ui.RepaintPile(pile, text, without);
-    ctx.ui.ShowCardTurnedUp(card, pile, slot, ctx.state.GetFlag(field::kCardsShadowed));
+    ctx.ui.ShowCardTurnedUp(card, pile, slot, ctx.state.GetSettings().cardsShadowed);
     PlaySoundEvent(ctx.ui, ctx.state, "Face_up", field::kSoundsFaceUp);
     if (CardCount(text) == 1) ctx.ui.RepaintPile(pile, without, text);
     ctx.ui.RefreshCardCounter();
@@ -28,7 +28,7 @@ void TurnFaceUp(GameContext& ctx, CardNumber card, int slot, int tableau) {
 }
 
 void AutoFaceUp(GameContext& ctx) {
-    if (ctx.state.Get(field::kAutomaticFaceUp) == "N" || ctx.rules[rule::kAutoFaceUpAllowed] == 0)
+    if (!ctx.state.GetSettings().automaticFaceUp || ctx.rules[rule::kAutoFaceUpAllowed] == 0)
         return;
     for (int i = 0; i < kFilaPileCount; ++i) {
         const std::string& pile = ctx.piles.fila[static_cast<std::size_t>(i)];

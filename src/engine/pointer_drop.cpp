@@ -193,7 +193,7 @@ bool TryDropOn(GameContext& ctx, PlayHooks& hooks, CardNumber card, const DropCa
     PointerState& pointer = ctx.game.pointer;
     if (!pointer.lifted) LiftBlock(ctx, card, pointer.block, pointer.blockHeight);
     const Point place = CardPosition(ctx, pile, 0, true);
-    if (ctx.state.Get(field::kCardsAnimate) != "N") ctx.ui.SlideDragBlock(pointer.blockAt, place);
+    if (ctx.state.GetSettings().cardsAnimate) ctx.ui.SlideDragBlock(pointer.blockAt, place);
 
     bool moved = false;
     if (onCardPlace) {

@@ -93,7 +93,7 @@ void DiscardLifted(GameContext& ctx, PlayHooks& hooks, CardNumber card) {
     const PileRef discard{PileList::Mazzo, kSecondWasteIndex};
     PointerState& pointer = ctx.game.pointer;
     const Point place = CardPosition(ctx, discard, 0, true);
-    if (ctx.state.Get(field::kCardsAnimate) != "N") ctx.ui.SlideDragBlock(pointer.blockAt, place);
+    if (ctx.state.GetSettings().cardsAnimate) ctx.ui.SlideDragBlock(pointer.blockAt, place);
     MoveOptions options;
     options.blockTop = place.y;
     options.blockHeight = pointer.blockHeight;

@@ -38,14 +38,14 @@ void LiftBlock(GameContext& ctx, CardNumber card, Rect cardRect, int blockHeight
         ctx.game.singleCardMove ? 1 : CardCount(ctx.piles.Pile(origin.pile)) - origin.slot;
     ctx.ui.BeginDrag(origin.pile, origin.slot, cards);
     pointer.lifted = true;
-    if (ctx.state.GetFlag(field::kCardsShadowed)) {
+    if (ctx.state.GetSettings().cardsShadowed) {
         pointer.blockAt.x -= kShadowJump;
         pointer.blockAt.y -= kShadowJump;
         pointer.grabOffset.x += kShadowJump;
         pointer.grabOffset.y += kShadowJump;
         ctx.ui.MoveDragBlock(pointer.blockAt);
         PlaySoundEvent(ctx.ui, ctx.state, "card_up", field::kSoundsCardUp);
-    } else if (ctx.state.Get(field::kIrregularPiles) != "N") {
+    } else if (ctx.state.GetSettings().irregularPiles) {
         ctx.ui.MoveDragBlock(pointer.blockAt);
     }
 }
@@ -53,7 +53,7 @@ void LiftBlock(GameContext& ctx, CardNumber card, Rect cardRect, int blockHeight
 void SendBack(GameContext& ctx, CardNumber card) {
     PointerState& pointer = ctx.game.pointer;
     const CardOrigin origin = FindOrigin(ctx.piles, card);
-    if (ctx.state.Get(field::kCardsAnimate) != "N")
+    if (ctx.state.GetSettings().cardsAnimate)
         ctx.ui.SlideDragBlock(pointer.blockAt, {pointer.block.left, pointer.block.top});
     ctx.ui.EndDrag();
     pointer.lifted = false;
@@ -62,7 +62,7 @@ void SendBack(GameContext& ctx, CardNumber card) {
     ctx.ui.RepaintPile(origin.pile, text, text);
     PlaySoundEvent(
         ctx.ui, ctx.state, "card_down",
-        ctx.state.Get(field::kCardsShadowed) != "N" && ctx.state.GetFlag(field::kSoundsCardDown));
+        ctx.state.GetSettings().cardsShadowed && ctx.state.GetFlag(field::kSoundsCardDown));
     if (origin.kind == OriginKind::kWaste && ctx.piles.mazzo[kStockIndex].empty() &&
         CardCount(text) == 1)
         ctx.ui.RepaintStockSpot();

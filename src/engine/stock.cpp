@@ -54,7 +54,7 @@ void TurnWasteOver(GameContext& ctx) {
     ++ctx.game.passNumber;
     PushSnapshot(ctx, HistoryDirection::kUndo);
     Pile(ctx, kStock).clear();
-    const bool animate = ctx.state.Get(field::kRedealAnimation) != "N";
+    const bool animate = ctx.state.GetSettings().redealAnimation;
     if (animate)
         PlaySoundLoop(ctx.ui, ctx.state, "Redeal", ctx.state.GetFlag(field::kSoundsRedeal));
     else
@@ -92,7 +92,7 @@ bool DealFromStock(GameContext& ctx, PileRef target) {
     if (stock.empty() || perDeal < 1) return false;
     PushSnapshot(ctx, HistoryDirection::kUndo);
     const std::string before = Pile(ctx, target);
-    const bool animate = ctx.state.Get(field::kCardsAnimate) != "N";
+    const bool animate = ctx.state.GetSettings().cardsAnimate;
     for (int n = 0; n < perDeal && !stock.empty(); ++n) {
         const CardNumber card = TopCard(stock);
         const int slot = CardCount(stock) - 1;

@@ -22,9 +22,7 @@ bool StartCustomGame(GameContext& ctx, NewGameHooks& hooks, int number, const st
     }
     if (!ctx.ui.IsCommandGroupEnabled(CommandGroup::kGame))
         ctx.ui.SetCommandGroupEnabled(CommandGroup::kGame, true);
-    return NewDeal(
-        ctx, hooks,
-        {.deal = true, .animate = true, .dealMode = DealMode::kRandomNumber, .noRepaint = false});
+    return NewDeal(ctx, hooks, {.deal = true, .animate = true, .noRepaint = false});
 }
 
 bool DeleteCustomGame(GameContext& ctx, NewGameHooks& hooks, int game, bool fromSelection,

@@ -123,7 +123,8 @@ void RegenerateIrregularOffsets(GameContext& ctx) {
 
 // The deal itself: the rules as loaded, the clock and score at zero, the
 // deal number, the cards.
-bool DealTable(GameContext& ctx, NewGameHooks& hooks, DealMode mode) {
+bool DealTable(GameContext& ctx, NewGameHooks& hooks,
+               const std::optional<std::string>& dealNumber) {
     if (ctx.rules[rule::kDeckSize] != 0)
         ctx.rules.RestorePileRules();
     else if (!PrepareGame(ctx, hooks))
@@ -131,7 +132,8 @@ bool DealTable(GameContext& ctx, NewGameHooks& hooks, DealMode mode) {
     hooks.ResetClock(ctx);
     ctx.game.passNumber = 1;
     ctx.state.Set(field::kScore, "0");
-    if (mode == DealMode::kRandomNumber) ChooseDealNumber(ctx);
+    // The shuffle, the caption and the records read the number on the table.
+    ctx.state.Set(field::kDealNumber, dealNumber ? *dealNumber : ChooseDealNumber(ctx));
     return DealCards(ctx, hooks);
 }
 
@@ -141,7 +143,7 @@ bool AnyRandomPresentation(const StateBlock& state) {
 }
 
 void ShowDealtTable(GameContext& ctx, bool animate) {
-    if (ctx.state.Get(field::kDealAnimation) != "N" && animate) {
+    if (ctx.state.GetSettings().dealAnimation && animate) {
         // The player's input waits while the cards fly.
         ctx.ui.SetInputBlocked(true);
         ctx.ui.AnimateDeal();
@@ -169,7 +171,7 @@ void PersistGame(GameContext& ctx, const GameRequest& request) {
 
 bool ConfirmAbandonGame(GameContext& ctx, std::string_view question) {
     if (ctx.flags[Flag::kAnimationRunning]) return false;
-    if (ctx.state.Get(field::kConfirmQuitGame) == "N") return true;
+    if (!ctx.state.GetSettings().confirmQuitGame) return true;
     if (!ctx.flags[Flag::kGameInProgress] || ctx.flags[Flag::kGameWon]) return true;
     const bool ok = ctx.ui.Confirm(std::string(question));
     ctx.ui.RepaintMainWindow();
@@ -188,14 +190,14 @@ bool PrepareGame(GameContext& ctx, NewGameHooks& hooks) {
     return true;
 }
 
-void ChooseDealNumber(GameContext& ctx) {
+std::string ChooseDealNumber(GameContext& ctx) {
     std::uniform_int_distribution<int> first(0, 9999998);
     std::uniform_int_distribution<int> second(0, 999998);
     const int a = first(ctx.game.random);
     const int b = second(ctx.game.random);
     // The product stays below 2^53, so the floating-point product is exact.
     const auto product = static_cast<std::int64_t>(static_cast<double>(a) * static_cast<double>(b));
-    ctx.state.Set(field::kDealNumber, DealDigits(std::to_string(product)));
+    return DealDigits(std::to_string(product));
 }
 
 bool NewDeal(GameContext& ctx, NewGameHooks& hooks, const NewDealOptions& options) {
@@ -216,7 +218,7 @@ bool NewDeal(GameContext& ctx, NewGameHooks& hooks, const NewDealOptions& option
         ctx.state.Set(field::kUndoTaken, "0");
         ctx.state.Set(field::kRedoTaken, "0");
 
-        if (options.deal && !DealTable(ctx, hooks, options.dealMode)) {
+        if (options.deal && !DealTable(ctx, hooks, options.dealNumber)) {
             ClearCurrentGame(ctx, hooks);
             return false;
         }
@@ -274,8 +276,9 @@ bool StartGame(GameContext& ctx, NewGameHooks& hooks, const GameRequest& request
         return false;
     }
     EnableGameCommands(ctx);
-    if (!NewDeal(ctx, hooks,
-                 {.deal = true, .animate = true, .dealMode = request.dealMode, .noRepaint = false}))
+    if (!NewDeal(
+            ctx, hooks,
+            {.deal = true, .animate = true, .dealNumber = request.dealNumber, .noRepaint = false}))
         return false;
     if (request.persist) PersistGame(ctx, request);
     return true;
@@ -297,8 +300,7 @@ bool StartRandomGame(GameContext& ctx, NewGameHooks& hooks) {
                      {.number = number,
                       .name = GameName(ctx, number),
                       .player = ctx.state.Get(field::kPlayer),
-                      .persist = true,
-                      .dealMode = DealMode::kRandomNumber});
+                      .persist = true});
 }
 
 void ClearCurrentGame(GameContext& ctx, NewGameHooks& hooks) {

@@ -2,6 +2,7 @@
 // deal number, the dealt table, and the clock and commands around a deal.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,19 +15,14 @@ struct GameContext;
 
 inline constexpr std::string_view kQuitThisGame = "Quit this game?";
 
-// How a new deal gets its deal number.
-enum class DealMode {
-    kKeepNumber = 1,    // the number already in state field 153: a deal replayed
-    kRandomNumber = 2,  // a new random number
-};
-
 struct GameRequest {
     int number = 0;
     std::string name;
     std::string player;
     // Writes the game to the preferences, as the next start's game.
     bool persist = false;
-    DealMode dealMode = DealMode::kRandomNumber;
+    // The deal to play; none: a new random number.
+    std::optional<std::string> dealNumber = std::nullopt;
 };
 
 // Starts a game for a player, asking first whether a game in progress may
@@ -54,7 +50,8 @@ struct NewDealOptions {
     // game), and only the state around them starts afresh.
     bool deal = true;
     bool animate = true;
-    DealMode dealMode = DealMode::kKeepNumber;
+    // The deal to play when dealing; none: a new random number.
+    std::optional<std::string> dealNumber = std::nullopt;
     bool noRepaint = false;
 };
 
@@ -62,8 +59,8 @@ struct NewDealOptions {
 // table is then left without a current game.
 bool NewDeal(GameContext& ctx, NewGameHooks& hooks, const NewDealOptions& options);
 
-// A random deal number into state field 153.
-void ChooseDealNumber(GameContext& ctx);
+// A new random deal number from the process's generator.
+std::string ChooseDealNumber(GameContext& ctx);
 
 // Leaves the table without a current game, e.g. once that game is deleted.
 void ClearCurrentGame(GameContext& ctx, NewGameHooks& hooks);

@@ -176,11 +176,7 @@ bool LoadSavedGame(GameContext& ctx, NewGameHooks& hooks, const SavedGame& saved
     // The run counters belong to one game and one player.
     if (changedGame || changedPlayer) ResetRunCounters(state);
     if (changedPlayer) ctx.ui.UpdateCaption();
-    if (!NewDeal(ctx, hooks,
-                 {.deal = false,
-                  .animate = false,
-                  .dealMode = DealMode::kKeepNumber,
-                  .noRepaint = options.demo}))
+    if (!NewDeal(ctx, hooks, {.deal = false, .animate = false, .noRepaint = options.demo}))
         return false;
     ctx.game.fillCounter =
         static_cast<std::int16_t>(ctx.history.undo.stock.empty() ? 0 : kFillCounterAfterMoves);

@@ -42,10 +42,7 @@ bool RestartGame(GameContext& ctx, NewGameHooks& hooks, bool demo) {
         UpdateScore(ctx);
         PlaySoundEvent(ctx.ui, ctx.state, "Restart", field::kSoundsRestart);
     }
-    if (!NewDeal(
-            ctx, hooks,
-            {.deal = false, .animate = true, .dealMode = DealMode::kKeepNumber, .noRepaint = demo}))
-        return false;
+    if (!NewDeal(ctx, hooks, {.deal = false, .animate = true, .noRepaint = demo})) return false;
     ctx.game.fillCounter = 0;
     ctx.game.dealCounter = 0;
     return true;

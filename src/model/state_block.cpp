@@ -39,6 +39,31 @@ void StateBlock::SetStateField(int position, int length, std::string_view value)
     const std::size_t len = static_cast<std::size_t>(length);
     if (block.size() < start + len) block.resize(start + len, ' ');
     block.replace(start, len, PadOrCut(TrimLeft(value), len));
+    RefreshSettings(position, length);
+}
+
+void StateBlock::RefreshSettings(int position, int length) {
+    struct Choice {
+        StateField field;
+        bool Settings::*value;
+        bool onlyWhenY;  // otherwise on unless "N"
+    };
+    static constexpr Choice kChoices[] = {
+        {field::kCardsAnimate, &Settings::cardsAnimate, false},
+        {field::kDealAnimation, &Settings::dealAnimation, false},
+        {field::kRedealAnimation, &Settings::redealAnimation, false},
+        {field::kAutomaticFaceUp, &Settings::automaticFaceUp, false},
+        {field::kIrregularPiles, &Settings::irregularPiles, false},
+        {field::kConfirmQuitGame, &Settings::confirmQuitGame, false},
+        {field::kCardsShadowed, &Settings::cardsShadowed, true},
+        {field::kVertScrollBar, &Settings::vertScrollBar, true},
+    };
+    for (const Choice& choice : kChoices) {
+        const int at = choice.field.position;
+        if (at < position || at >= position + length) continue;
+        const std::string text = Get(choice.field);
+        settings_.*choice.value = choice.onlyWhenY ? text == "Y" : text != "N";
+    }
 }
 
 std::string StateBlock::GetStateField(int position, int length) const {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/settings.h"
+
 namespace vis {
 
 // A field of the state block: 1-based first position and length.
@@ -114,10 +116,16 @@ public:
     void SetZeroPadded(StateField f, std::int64_t value);
     void SetDecimal(StateField f, std::int64_t value);
 
+    // The choices held in the fields, as values.
+    const Settings& GetSettings() const { return settings_; }
+
 private:
+    void RefreshSettings(int position, int length);
+
     // Three independent blocks (1-249, 251-499, 501-999); each starts as
     // 250 blanks and grows when a field past its end is written.
     std::array<std::string, 3> blocks_;
+    Settings settings_;
 };
 
 }  // namespace vis

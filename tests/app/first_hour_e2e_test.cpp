@@ -53,16 +53,12 @@ PositionSnapshot DealtPosition(const std::filesystem::path& dir, const std::stri
     ctx.state.Set(field::kPlayer, "Player 1");
     ctx.state.Set(field::kCardSize, "B");
     ctx.state.Set(field::kDealAnimation, "N");
-    ctx.state.Set(field::kDealNumber, deal);
     EXPECT_TRUE(LoadCatalog(ctx));
     AutoplayPlayHooks play;
     EngineHooks hooks(play);
     const int game = GameNumberByName(ctx, gameName);
-    EXPECT_TRUE(StartGame(ctx, hooks,
-                          {.number = game,
-                           .name = gameName,
-                           .player = "Player 1",
-                           .dealMode = DealMode::kKeepNumber}));
+    EXPECT_TRUE(StartGame(
+        ctx, hooks, {.number = game, .name = gameName, .player = "Player 1", .dealNumber = deal}));
     return TakeSnapshot(ctx);
 }
 

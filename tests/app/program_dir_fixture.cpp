@@ -67,12 +67,11 @@ void ProgramDir::HoldKlondike() {
     // The first deal from the test's number on that offers a move between
     // tableau piles.
     for (long long deal = kFirstTestDeal; deal < kFirstTestDeal + 100; ++deal) {
-        ctx.state.Set(field::kDealNumber, ZeroPad(deal, 13));
         if (!StartGame(ctx, hooks,
                        {.number = game,
                         .name = GameName(ctx, game),
                         .player = "Player 1",
-                        .dealMode = DealMode::kKeepNumber}))
+                        .dealNumber = ZeroPad(deal, 13)}))
             throw std::runtime_error("Klondike could not be dealt");
         if (!HasTableauMove(ctx)) continue;
         if (!SaveHeldGame(ctx, 0)) throw std::runtime_error("Klondike could not be held");

@@ -51,13 +51,12 @@ public:
     // Deals game `number` with `dealNumber`; false when it cannot be dealt.
     bool Deal(int number, const std::string& dealNumber) {
         if (ctx.game.catalog.empty() && !LoadCatalog(ctx)) return false;
-        ctx.state.Set(field::kDealNumber, dealNumber);
         return StartGame(ctx, hooks,
                          {.number = number,
                           .name = GameName(ctx, number),
                           .player = "",
                           .persist = false,
-                          .dealMode = DealMode::kKeepNumber});
+                          .dealNumber = dealNumber});
     }
 
     bool Do(const std::string& line) {

@@ -89,22 +89,18 @@ TEST(ShippedDealsTest, EveryDealPutsEachCardOnceWithItsDealtFace) {
         ASSERT_TRUE(LoadCatalog(ctx));
         DefaultPlayHooks play;
         EngineHooks hooks(play);
-        ctx.state.Set(field::kDealNumber, "1");
         ASSERT_TRUE(StartGame(ctx, hooks,
                               {.number = game.number,
                                .name = game.name,
                                .player = "",
                                .persist = false,
-                               .dealMode = DealMode::kKeepNumber}));
+                               .dealNumber = "1"}));
         for (int deal = 1; deal <= kDealsPerGame; ++deal) {
             const std::string dealNumber = std::to_string(deal * 7919LL * 104729LL);
             SCOPED_TRACE(dealNumber);
-            ctx.state.Set(field::kDealNumber, dealNumber);
-            ASSERT_TRUE(NewDeal(ctx, hooks,
-                                {.deal = true,
-                                 .animate = false,
-                                 .dealMode = DealMode::kKeepNumber,
-                                 .noRepaint = true}));
+            ASSERT_TRUE(NewDeal(
+                ctx, hooks,
+                {.deal = true, .animate = false, .dealNumber = dealNumber, .noRepaint = true}));
             ASSERT_TRUE(IsConsistent(ctx.piles));
 
             std::vector<CardNumber> deck = ShuffleDeck(ctx.rules, dealNumber);

@@ -103,9 +103,10 @@ protected:
                     WideRules(2)});
     }
 
-    bool Start(int number, const std::string& name, DealMode mode = DealMode::kRandomNumber,
+    bool Start(int number, const std::string& name,
+               const std::optional<std::string>& dealNumber = std::nullopt,
                const std::string& player = "Ann", bool persist = false) {
-        return StartGame(ctx, hooks, {number, name, player, persist, mode});
+        return StartGame(ctx, hooks, {number, name, player, persist, dealNumber});
     }
 
     std::string Pref(const char* key) {
@@ -127,7 +128,7 @@ protected:
 };
 
 TEST_F(NewGameTest, StartingAGameDealsItAndKeepsItForTheNextStart) {
-    ASSERT_TRUE(Start(1, "Klondike", DealMode::kRandomNumber, "Ann", true));
+    ASSERT_TRUE(Start(1, "Klondike", std::nullopt, "Ann", true));
     EXPECT_EQ(ctx.state.Get(field::kGameNumber), "0001");
     EXPECT_EQ(ctx.state.Get(field::kGameName), "Klondike");
     EXPECT_EQ(ctx.state.Get(field::kRunWon), "0000");
@@ -162,8 +163,7 @@ TEST_F(NewGameTest, StartingAGameDealsItAndKeepsItForTheNextStart) {
 }
 
 TEST_F(NewGameTest, AGivenDealNumberIsDealtAsIs) {
-    ctx.state.Set(field::kDealNumber, "42");
-    ASSERT_TRUE(Start(1, "Klondike", DealMode::kKeepNumber));
+    ASSERT_TRUE(Start(1, "Klondike", "42"));
     EXPECT_EQ(ctx.state.Get(field::kDealNumber), "42");
     const std::vector<CardNumber> list = ShuffleDeck(ctx.rules, "0000000000042");
     std::string stock;
@@ -173,7 +173,7 @@ TEST_F(NewGameTest, AGivenDealNumberIsDealtAsIs) {
 }
 
 TEST_F(NewGameTest, ARedealPutsBackTheBasesAndFillRulesInsteadOfReloading) {
-    ASSERT_TRUE(Start(2, "Base From Deal", DealMode::kKeepNumber));
+    ASSERT_TRUE(Start(2, "Base From Deal", ""));
     const int firstBase = RankOf(BottomCard(ctx.piles.dest[0]));
     EXPECT_EQ(ctx.rules[rule::kFoundationBase + 9], firstBase);
     EXPECT_EQ(ctx.rules[rule::kTableauEmpty + 6], RankBelow(firstBase));
@@ -182,8 +182,7 @@ TEST_F(NewGameTest, ARedealPutsBackTheBasesAndFillRulesInsteadOfReloading) {
     ctx.rules.Set(rule::kTableauEmpty + 27, 77);
     // ... but the rules are not read again.
     ctx.rules.Set(rule::kStockCards, 10);
-    ctx.state.Set(field::kDealNumber, "1");
-    ASSERT_TRUE(NewDeal(ctx, hooks, {}));
+    ASSERT_TRUE(NewDeal(ctx, hooks, {.dealNumber = "1"}));
     const int secondBase = RankOf(BottomCard(ctx.piles.dest[0]));
     ASSERT_NE(secondBase, firstBase);
     for (int f = 0; f < 16; ++f) EXPECT_EQ(ctx.rules[rule::kFoundationBase + f], secondBase) << f;
@@ -301,7 +300,7 @@ TEST_F(NewGameTest, ANewPlayerIsRememberedAndStartsAFreshRun) {
     ctx.state.Set(field::kRunWon, "0003");
     ui.ClearLog();
     ui.QueueAnswer(true);
-    ASSERT_TRUE(Start(1, "Klondike", DealMode::kRandomNumber, "Bob"));
+    ASSERT_TRUE(Start(1, "Klondike", std::nullopt, "Bob"));
     EXPECT_EQ(ctx.state.Get(field::kPlayer), "Bob");
     EXPECT_EQ(Pref("UserDefault"), "Bob");
     EXPECT_EQ(ctx.state.Get(field::kRunWon), "0000");
@@ -450,8 +449,7 @@ TEST_F(NewGameTest, AutoplayRunsAfterAPauseWhileItFindsMoves) {
 TEST_F(NewGameTest, DealNumbersAreThirteenDigitsFromTheProcessGenerator) {
     std::vector<std::string> numbers;
     for (int i = 0; i < 50; ++i) {
-        ChooseDealNumber(ctx);
-        const std::string number = ctx.state.Get(field::kDealNumber);
+        const std::string number = ChooseDealNumber(ctx);
         ASSERT_EQ(number.size(), 13u);
         EXPECT_TRUE(
             std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }));
@@ -461,11 +459,9 @@ TEST_F(NewGameTest, DealNumbersAreThirteenDigitsFromTheProcessGenerator) {
     EXPECT_GT(std::unique(numbers.begin(), numbers.end()) - numbers.begin(), 45);
 
     ctx.game.random.seed(7);
-    ChooseDealNumber(ctx);
-    const std::string again = ctx.state.Get(field::kDealNumber);
+    const std::string again = ChooseDealNumber(ctx);
     ctx.game.random.seed(7);
-    ChooseDealNumber(ctx);
-    EXPECT_EQ(ctx.state.Get(field::kDealNumber), again);
+    EXPECT_EQ(ChooseDealNumber(ctx), again);
 }
 
 TEST_F(NewGameTest, TheRandomGameCommandDrawsANamedCatalogGame) {

@@ -84,12 +84,9 @@ protected:
     }
 
     bool Start(int game, const std::string& player = "Ann") {
-        return StartGame(ctx, hooks,
-                         {.number = game,
-                          .name = GameName(ctx, game),
-                          .player = player,
-                          .persist = false,
-                          .dealMode = DealMode::kRandomNumber});
+        return StartGame(
+            ctx, hooks,
+            {.number = game, .name = GameName(ctx, game), .player = player, .persist = false});
     }
 
     // One undoable move: the top card of tableau pile `from` onto foundation 1.

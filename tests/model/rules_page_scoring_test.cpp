@@ -23,13 +23,12 @@ protected:
         // deal left behind without a question.
         ctx.state.Set(field::kScoringScheme, "01");
         ctx.flags[Flag::kGameInProgress] = false;
-        ctx.state.Set(field::kDealNumber, dealNumber);
         ASSERT_TRUE(StartGame(ctx, hooks,
                               {.number = game,
                                .name = GameName(ctx, game),
                                .player = "",
                                .persist = false,
-                               .dealMode = DealMode::kKeepNumber}));
+                               .dealNumber = dealNumber}));
     }
     int CardsIn(const auto& piles) const {
         int cards = 0;

@@ -68,5 +68,46 @@ TEST(StateBlockTest, TypedAccessors) {
     EXPECT_EQ(state.GetInt(field::kCursorStyle, 10), 10);
 }
 
+// The typed choices follow every write of their fields: a stale value would
+// animate, shadow or ask against the player's latest choice.
+TEST(StateBlockTest, SettingsFollowTheirFields) {
+    struct Case {
+        StateField field;
+        bool Settings::*value;
+        bool blank;  // as a block never written reads it
+    };
+    const Case cases[] = {
+        {field::kCardsAnimate, &Settings::cardsAnimate, true},
+        {field::kDealAnimation, &Settings::dealAnimation, true},
+        {field::kRedealAnimation, &Settings::redealAnimation, true},
+        {field::kAutomaticFaceUp, &Settings::automaticFaceUp, true},
+        {field::kIrregularPiles, &Settings::irregularPiles, true},
+        {field::kConfirmQuitGame, &Settings::confirmQuitGame, true},
+        {field::kCardsShadowed, &Settings::cardsShadowed, false},
+        {field::kVertScrollBar, &Settings::vertScrollBar, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field.position);
+        StateBlock state;
+        EXPECT_EQ(state.GetSettings().*c.value, c.blank);
+        state.Set(c.field, "N");
+        EXPECT_FALSE(state.GetSettings().*c.value);
+        state.SetFlag(c.field, true);
+        EXPECT_TRUE(state.GetSettings().*c.value);
+        // Neither "Y" nor "N": read as the field's default direction.
+        state.Set(c.field, "x");
+        EXPECT_EQ(state.GetSettings().*c.value, c.blank);
+        state.Set(c.field, "N");
+
+        // A wider write over the field counts too, and a copy keeps the values.
+        state.SetStateField(c.field.position - 1, 3, "YYY");
+        const StateBlock copy = state;
+        EXPECT_TRUE(copy.GetSettings().*c.value);
+        // A neighbour's write leaves it alone.
+        state.SetStateField(c.field.position + 1, 1, "N");
+        EXPECT_TRUE(state.GetSettings().*c.value);
+    }
+}
+
 }  // namespace
 }  // namespace vis

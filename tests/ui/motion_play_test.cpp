@@ -90,13 +90,12 @@ protected:
         ui.motion = motion.get();
         hooks.SetWindow(kPaintWindow, kPaintScreen);
         // A deal with an Ace on top of a tableau pile.
-        ctx.state.Set(field::kDealNumber, "1");
         ASSERT_TRUE(StartGame(ctx, hooks,
                               {.number = kKlondike,
                                .name = GameName(ctx, kKlondike),
                                .player = "Player",
                                .persist = false,
-                               .dealMode = DealMode::kKeepNumber}));
+                               .dealNumber = "1"}));
     }
 
     QPoint Center(PileRef pile) const {

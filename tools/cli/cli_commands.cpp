@@ -67,13 +67,12 @@ bool DealGame(CliSession& session, NewGameHooks& hooks, const std::string& gameT
                   << kMaxDealNumberLength << ")\n";
         return false;
     }
-    session.ctx.state.Set(field::kDealNumber, dealText);
     return StartGame(session.ctx, hooks,
                      {.number = *game,
                       .name = GameName(session.ctx, *game),
                       .player = session.ctx.state.Get(field::kPlayer),
                       .persist = false,
-                      .dealMode = DealMode::kKeepNumber});
+                      .dealNumber = dealText});
 }
 
 void PrintPosition(const GameContext& ctx) {

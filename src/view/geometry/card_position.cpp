@@ -31,7 +31,7 @@ Point StepAfter(const TableLayout& layout, const DeckTable& deck, int fanType, C
 }
 
 bool IrregularPilesOn(const GameContext& ctx) {
-    return ctx.state.Get(field::kIrregularPiles) != "N";
+    return ctx.state.GetSettings().irregularPiles;
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ void ApplyCardSize(GameContext& ctx) {
 }
 
 int ShadowMargin(const StateBlock& state) {
-    return state.Get(field::kCardsShadowed) == "Y" ? 9 : 0;
+    return state.GetSettings().cardsShadowed ? 9 : 0;
 }
 
 void UpdateShadowMargin(GameContext& ctx) {

@@ -13,7 +13,7 @@ constexpr int kNeverTooTall = 10000;
 
 bool ScrollingWanted(const GameContext& ctx) {
     const int tableauFan = ctx.rules[rule::kTableauFan];
-    return ctx.state.Get(field::kVertScrollBar) == "Y" &&
+    return ctx.state.GetSettings().vertScrollBar &&
            (tableauFan == fan::kDown || tableauFan == fan::kRowOfCells);
 }
 
@@ -30,8 +30,7 @@ ScrollBarPlan PlanScrollBar(const TableLayout& layout, const ScrollBarState& bar
 }
 
 bool TallerThanWindow(const GameContext& ctx, const ScrollBarState& bar) {
-    return ctx.state.Get(field::kVertScrollBar) == "Y" &&
-           ctx.game.layout.tableExtent > bar.clientHeight;
+    return ctx.state.GetSettings().vertScrollBar && ctx.game.layout.tableExtent > bar.clientHeight;
 }
 
 ScrollBarPlan UpdateScrollBar(GameContext& ctx, const ScrollBarState& bar) {

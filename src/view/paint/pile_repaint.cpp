@@ -124,7 +124,7 @@ void RepaintPile(PaintScene& scene, PileRef pile, std::string_view oldText,
     // An irregular pile's cards shift sideways as cards come and go on top
     // of them.
     const bool irregular = pile.list == PileList::Fila && fanType == fan::kDown &&
-                           ctx.state.Get(field::kIrregularPiles) != "N";
+                           ctx.state.GetSettings().irregularPiles;
     // Squared, grid and irregular piles are redrawn whole on a cleared
     // place; fans from the last card that stays, whose lower part may have
     // been uncovered.
