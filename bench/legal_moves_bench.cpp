@@ -37,13 +37,12 @@ void BM_LegalCommands(benchmark::State& state) {
     }
     AutoplayPlayHooks play;
     EngineHooks hooks(play);
-    ctx.state.Set(field::kDealNumber, "20261211");
     StartGame(ctx, hooks,
               {.number = game,
                .name = GameName(ctx, game),
                .player = "",
                .persist = false,
-               .dealMode = DealMode::kKeepNumber});
+               .dealNumber = "20261211"});
     std::mt19937 random(20261211);
     for (int n = 0; n < kMovesIn; ++n) {
         std::vector<PlayCommand> legal = LegalCommands(ctx);

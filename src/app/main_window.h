@@ -8,10 +8,11 @@
 #include <map>
 #include <memory>
 
-#include "app/input_blocker.h"
 #include "dialogs/app_services.h"
 #include "game/demo_panel.h"
 #include "model/ui_port.h"
+#include "options/customize_host.h"
+#include "view/motion/input_blocker.h"
 #include "view/motion/table_motion.h"
 #include "view/paint/table_painter.h"
 
@@ -65,14 +66,15 @@ enum class Command {
     kAbout,
 };
 
-class TfrmMain : public QMainWindow {
+class TfrmMain : public QMainWindow, public CustomizeHost {
 public:
     TfrmMain(GameSession& session, const ResourceLibrary& library, SoundPlayer& sounds);
     ~TfrmMain() override;
 
-    GameContext& Ctx();
-    AppServices& Services() { return services_; }
-    TablePainter& Painter() { return painter_; }
+    GameContext& Ctx() override;
+    AppServices& Services() override { return services_; }
+    TablePainter& Painter() override { return painter_; }
+    QWidget& HostWindow() override { return *this; }
     TableMotion& Motion() { return motion_; }
     QAction* Action(Command command) const { return actions_.at(command); }
 
@@ -119,8 +121,8 @@ public:
     // The options the Customize dialog saved, in force at once, and the
     // table drawn again with the cards and background in force
     // (options_commands.cpp).
-    void ApplyPresentationOptions();
-    void RebuildTable();
+    void ApplyPresentationOptions() override;
+    void RebuildTable() override;
     // The random background, faces and back of a new deal.
     void PickRandomPresentation();
 

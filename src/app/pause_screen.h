@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/input_blocker.h"
+#include "view/motion/input_blocker.h"
 
 namespace vis {
 

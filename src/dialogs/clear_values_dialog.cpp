@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/record_text.h"
+#include "dialogs/record_text.h"
 #include "model/catalog.h"
 #include "model/program_paths.h"
 #include "model/text.h"

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 
 class QComboBox;
 class QLabel;

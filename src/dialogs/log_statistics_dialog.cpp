@@ -200,13 +200,12 @@ void TfrmStatisLog::btnPlayClick() {
         if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
             dialog->done(dialog == this ? QDialog::Accepted : QDialog::Rejected);
     if (app_.hooks.EndRunningGame(ctx)) return;
-    ctx.state.Set(field::kDealNumber, deal.padded);
     StartGame(ctx, app_.hooks,
               {.number = game,
                .name = GameName(ctx, game),
                .player = ctx.state.Get(field::kPlayer),
                .persist = true,
-               .dealMode = DealMode::kKeepNumber});
+               .dealNumber = deal.padded});
 }
 
 bool TfrmStatisLog::ExportTo(const QString& fileName) {

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/record_text.h"
+#include "dialogs/record_text.h"
 #include "dialogs/record_widgets.h"
 #include "dialogs/statistics_charts.h"
 #include "model/catalog.h"

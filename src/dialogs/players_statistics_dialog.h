@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/app_services.h"
+#include "dialogs/app_services.h"
 #include "dialogs/record_texts.h"
 
 class QComboBox;

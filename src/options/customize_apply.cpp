@@ -7,7 +7,6 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
-#include "app/main_window.h"
 #include "model/config_file.h"
 #include "model/game_context.h"
 #include "model/preference_keys.h"
@@ -15,10 +14,13 @@
 #include "model/text.h"
 #include "options/bitmap_animated.h"
 #include "options/customize_dialog.h"
+
+#include "dialogs/app_services.h"
 #include "options/customize_trees.h"
 #include "options/customized_backgrounds.h"
 #include "store/file_error.h"
 #include "view/geometry/card_size.h"
+#include "view/paint/table_painter.h"
 
 namespace vis {
 

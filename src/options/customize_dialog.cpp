@@ -1,5 +1,9 @@
 #include "options/customize_dialog.h"
 
+#include "dialogs/app_services.h"
+#include "model/game_context.h"
+#include "view/paint/table_painter.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -26,11 +30,9 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "app/main_window.h"
 #include "media/resource_library.h"
 #include "media/resource_names.h"
 #include "model/config_file.h"
-#include "model/game_context.h"
 #include "model/preference_keys.h"
 #include "model/program_paths.h"
 #include "model/sound_events.h"
@@ -89,8 +91,8 @@ char SampleSize(int index) {
 
 }  // namespace
 
-TfrmCustomize::TfrmCustomize(TfrmMain& main, CustomizePage page)
-    : QDialog(&main), main_(main), page_(page) {
+TfrmCustomize::TfrmCustomize(CustomizeHost& main, CustomizePage page)
+    : QDialog(&main.HostWindow()), main_(main), page_(page) {
     setWindowTitle(QStringLiteral("Customize"));
     auto* layout = new QVBoxLayout(this);
     pgcPages_ = new QTabWidget(this);
@@ -399,7 +401,8 @@ QImage TfrmCustomize::SelectedBackgroundPicture(QSize size) const {
         TileInto(image, main_.Services().library.Bitmap(BackgroundName(static_cast<int>(value))));
     } else if (value > kLastTiledPicture) {
         // Drawn once at the top-left of a table the size of the screen.
-        const QSize screen = main_.screen() ? main_.screen()->size() : QSize(1024, 768);
+        const QSize screen =
+            main_.HostWindow().screen() ? main_.HostWindow().screen()->size() : QSize(1024, 768);
         QImage table(screen, QImage::Format_RGB32);
         table.fill(DefaultBackgroundColour(true));
         QPainter(&table).drawImage(
@@ -539,7 +542,7 @@ void TfrmCustomize::PagesChange(int index) {
     }
 }
 
-void ShowCustomizeDialog(TfrmMain& main, CustomizePage page) {
+void ShowCustomizeDialog(CustomizeHost& main, CustomizePage page) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TfrmCustomize dialog(main, page);
     QApplication::restoreOverrideCursor();

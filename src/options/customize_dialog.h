@@ -13,6 +13,7 @@
 
 #include "model/state_block.h"
 #include "options/advanced_options_dialog.h"
+#include "options/customize_host.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -29,7 +30,6 @@ class QTreeWidgetItem;
 namespace vis {
 
 class C_TBitmapAnimated;
-class TfrmMain;
 
 // The fields Cancel puts back as they were when the dialog opened.
 inline constexpr StateField kCustomizeSnapshotFields[] = {field::kCardSize,
@@ -49,7 +49,7 @@ enum class CustomizePage { kGeneral, kCards, kDecks, kBackgrounds, kAnimations, 
 class TfrmCustomize : public QDialog {
     Q_OBJECT
 public:
-    TfrmCustomize(TfrmMain& main, CustomizePage page);
+    TfrmCustomize(CustomizeHost& main, CustomizePage page);
     ~TfrmCustomize() override;
 
     // Apply: the visual choices on the table, nothing saved.
@@ -134,7 +134,7 @@ private:
     void StoreEverything();
     std::int64_t SelectedBackgroundValue() const;
 
-    TfrmMain& main_;
+    CustomizeHost& main_;
     CustomizePage page_;
     QString cardChoice_;
     std::int64_t customColour_ = 0;
@@ -172,6 +172,6 @@ private:
 };
 
 // Opens the dialog on a page, with the hourglass while it is built.
-void ShowCustomizeDialog(TfrmMain& main, CustomizePage page);
+void ShowCustomizeDialog(CustomizeHost& main, CustomizePage page);
 
 }  // namespace vis

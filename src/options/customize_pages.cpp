@@ -21,14 +21,17 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "app/main_window.h"
 #include "dialogs/help_window.h"
 #include "media/resource_library.h"
 #include "media/resource_names.h"
 #include "options/bitmap_animated.h"
 #include "options/customize_dialog.h"
+
+#include "dialogs/app_services.h"
+#include "model/game_context.h"
 #include "options/customize_trees.h"
 #include "options/pointers_dialog.h"
+#include "view/paint/table_painter.h"
 
 namespace vis {
 

@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <random>
 
-#include "app/input_blocker.h"
 #include "model/config_file.h"
 #include "model/preference_keys.h"
 #include "model/program_paths.h"
+#include "view/motion/input_blocker.h"
 #include "view/paint/card_painter.h"
 #include "view/paint/table_painter.h"
 

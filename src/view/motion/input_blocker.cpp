@@ -1,6 +1,6 @@
-#include "app/input_blocker.h"
+#include "view/motion/input_blocker.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 
 namespace vis {
@@ -27,9 +27,9 @@ void InputBlocker::SetActive(bool active) {
     if (active == active_) return;
     active_ = active;
     if (active)
-        qApp->installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
     else
-        qApp->removeEventFilter(this);
+        QCoreApplication::instance()->removeEventFilter(this);
 }
 
 bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
