@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "dialogs/clear_values_dialog.h"
 #include "dialogs/help_window.h"
 #include "media/resource_library.h"
 #include "media/resource_names.h"
@@ -96,8 +97,6 @@ void TfrmCustomize::CreateGeneralPage() {
     left->addWidget(pointers);
     auto* clear = new QPushButton(QStringLiteral("Clear &values..."));
     clear->setObjectName(QStringLiteral("btnClearValues"));
-    // The statistics' clearing dialog is not part of the program yet.
-    clear->setEnabled(false);
     left->addWidget(clear);
     auto* buttons = new QVBoxLayout;
     AddCheck(buttons, "chkTBLargeIcons", "&Large buttons");
@@ -137,6 +136,7 @@ void TfrmCustomize::CreateGeneralPage() {
     pgcPages_->addTab(page, QStringLiteral("&General"));
 
     AppServices& app = main_.Services();
+    connect(clear, &QPushButton::clicked, this, [this, &app] { ShowClearValues(this, app); });
     connect(pointers, &QPushButton::clicked, this, [this, &app] {
         if (const std::optional<int> chosen = AskPointer(this, app, pointer_)) pointer_ = *chosen;
     });

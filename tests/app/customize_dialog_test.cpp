@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 
 #include "app/main_window_fixture.h"
+#include "dialogs/clear_values_dialog.h"
 #include "model/config_file.h"
 #include "model/program_paths.h"
 #include "options/customize_trees.h"
@@ -298,6 +299,23 @@ TEST_F(CustomizeDialogTest, TheMenuAndTheTablePopupOpenTheirPages) {
             }
         EXPECT_EQ(page, static_cast<int>(c.page));
     }
+}
+
+TEST_F(CustomizeDialogTest, ClearValuesOpensTheClearingDialog) {
+    Start();
+    TfrmCustomize dialog(Window(), CustomizePage::kGeneral);
+    auto* clear = dialog.findChild<QPushButton*>(QStringLiteral("btnClearValues"));
+    ASSERT_NE(clear, nullptr);
+    ASSERT_TRUE(clear->isEnabled());
+    bool opened = false;
+    QTimer::singleShot(50, [&opened] {
+        auto* clearing = qobject_cast<TfrmClearValues*>(QApplication::activeModalWidget());
+        if (!clearing) return;
+        opened = true;
+        clearing->reject();
+    });
+    clear->click();
+    EXPECT_TRUE(opened);
 }
 
 }  // namespace
