@@ -75,6 +75,7 @@ public:
     AppServices& Services() override { return services_; }
     TablePainter& Painter() override { return painter_; }
     QWidget& HostWindow() override { return *this; }
+    void PreviewWinningAnimation(const std::string& style, int seconds) override;
     TableMotion& Motion() { return motion_; }
     QAction* Action(Command command) const { return actions_.at(command); }
 

@@ -72,6 +72,17 @@ void RunConfiguredWinningAnimation(TfrmMain& window) {
                          ConfiguredWinningSeconds(ctx));
 }
 
+void TfrmMain::PreviewWinningAnimation(const std::string& style, int seconds) {
+    GameContext& ctx = Ctx();
+    update();
+    SetInputBlocked(true);
+    PlayWinningAnimation(ctx, Painter(), *Table(), WinningAreaOf(ctx, *Table(), WinningTop(*this)),
+                         style, seconds);
+    SetInputBlocked(false);
+    RepaintTable();
+    if (ctx.game.closeAfterAnimation) close();
+}
+
 void ShowTipsAtStartUp(TfrmMain& window) {
     if (TipsAtStartUp(window.Ctx())) ShowTipOfTheDay(&window, window.Services());
 }

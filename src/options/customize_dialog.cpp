@@ -546,7 +546,13 @@ void ShowCustomizeDialog(CustomizeHost& main, CustomizePage page) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TfrmCustomize dialog(main, page);
     QApplication::restoreOverrideCursor();
-    dialog.exec();
+    while (dialog.exec() == TfrmCustomize::kPreviewRequested) {
+        main.PreviewWinningAnimation(dialog.WinningList()->currentText().toStdString(),
+                                     dialog.WinningTime()->value());
+        // A close asked for during the preview ends the program, not the
+        // preview.
+        if (main.Ctx().game.closeAfterAnimation) return;
+    }
 }
 
 }  // namespace vis

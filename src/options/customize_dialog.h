@@ -49,6 +49,10 @@ enum class CustomizePage { kGeneral, kCards, kDecks, kBackgrounds, kAnimations, 
 class TfrmCustomize : public QDialog {
     Q_OBJECT
 public:
+    // The result of a dialog closed by "Preview": the animation plays and
+    // the dialog comes back with the choices it had.
+    static constexpr int kPreviewRequested = 2;
+
     TfrmCustomize(CustomizeHost& main, CustomizePage page);
     ~TfrmCustomize() override;
 

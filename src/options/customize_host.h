@@ -3,6 +3,8 @@
 // changed look. The main window implements it, so the dialogs stay below it.
 #pragma once
 
+#include <string>
+
 class QWidget;
 
 namespace vis {
@@ -20,6 +22,9 @@ public:
     virtual void RebuildTable() = 0;
     // Toolbar, panels, pointer and marks following the stored options.
     virtual void ApplyPresentationOptions() = 0;
+    // Plays a winning animation on the table, as a preview; the dialog is
+    // closed meanwhile.
+    virtual void PreviewWinningAnimation(const std::string& style, int seconds) = 0;
     // The window the dialog belongs to.
     virtual QWidget& HostWindow() = 0;
 

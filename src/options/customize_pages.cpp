@@ -342,6 +342,7 @@ void TfrmCustomize::CreateAnimationsPage() {
     winning->addWidget(spnWinningTime_);
     winning->addWidget(new QLabel(QStringLiteral("seconds")));
     btnWinningPreview_ = new QPushButton(QStringLiteral("Pre&view"));
+    btnWinningPreview_->setObjectName(QStringLiteral("btnWinningPreview"));
     winning->addWidget(btnWinningPreview_);
     grid->addWidget(Group("Winning animations ", winning), 2, 0, 1, 2);
     pgcPages_->addTab(page, QStringLiteral("Anima&tions"));
@@ -355,11 +356,9 @@ void TfrmCustomize::CreateAnimationsPage() {
     connect(cboWinningAnim_, &QComboBox::currentIndexChanged, this, [this] {
         const bool none = cboWinningAnim_->currentText() == QStringLiteral("(None)");
         spnWinningTime_->setEnabled(!none);
-        // The winning animations are not part of the program yet: nothing
-        // to preview.
-        btnWinningPreview_->setEnabled(false);
+        btnWinningPreview_->setEnabled(!none);
     });
-    btnWinningPreview_->setEnabled(false);
+    connect(btnWinningPreview_, &QPushButton::clicked, this, [this] { done(kPreviewRequested); });
 }
 
 void TfrmCustomize::CreateSoundsPage() {

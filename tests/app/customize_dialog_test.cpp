@@ -318,5 +318,52 @@ TEST_F(CustomizeDialogTest, ClearValuesOpensTheClearingDialog) {
     EXPECT_TRUE(opened);
 }
 
+// Preview closes the dialog, plays the animation on the table (a key stops
+// it) and shows the dialog again with the choices not yet saved.
+TEST_F(CustomizeDialogTest, PreviewPlaysTheAnimationAndComesBackWithTheChoices) {
+    Start();
+    const QImage before = Table();
+    const std::string irregularBefore = Field(field::kIrregularPiles);
+    int stage = 0;
+    bool animated = false;
+    bool keptChoice = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (Ctx().flags[Flag::kAnimationRunning]) {
+            animated = animated || Table() != before;
+            if (animated) QTest::keyClick(Window().Table(), Qt::Key_Space);
+            return;
+        }
+        auto* dialog = qobject_cast<TfrmCustomize*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        if (stage == 0) {
+            dialog->Check("chkIrregularPiles")->setChecked(irregularBefore != "Y");
+            dialog->WinningList()->setCurrentText(QStringLiteral("Lines"));
+            auto* preview = dialog->findChild<QPushButton*>(QStringLiteral("btnWinningPreview"));
+            if (!preview || !preview->isEnabled()) {
+                stage = -1;  // nothing to preview
+                dialog->reject();
+                return;
+            }
+            stage = 1;
+            preview->click();
+        } else if (stage == 1) {
+            keptChoice =
+                dialog->Check("chkIrregularPiles")->isChecked() == (irregularBefore != "Y") &&
+                dialog->WinningList()->currentText() == QStringLiteral("Lines");
+            stage = 2;
+            dialog->reject();
+        }
+    });
+    poll.start(50);
+    ShowCustomizeDialog(Window(), CustomizePage::kAnimations);
+    poll.stop();
+    EXPECT_EQ(stage, 2);
+    EXPECT_TRUE(animated);
+    EXPECT_TRUE(keptChoice);
+    EXPECT_FALSE(Ctx().flags[Flag::kAnimationRunning]);
+    EXPECT_EQ(Field(field::kIrregularPiles), irregularBefore) << "a preview saves nothing";
+}
+
 }  // namespace
 }  // namespace vis
