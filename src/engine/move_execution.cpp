@@ -4,6 +4,7 @@
 
 #include "engine/card_removal.h"
 #include "engine/complete_sequences.h"
+#include "engine/consistency_guard.h"
 #include "engine/face_up.h"
 #include "engine/family_follow_ups.h"
 #include "engine/game_completion.h"
@@ -199,6 +200,7 @@ void RaiseTableExtent(GameContext& ctx, const MoveOptions& options) {
 }  // namespace
 
 bool ExecuteMove(GameContext& ctx, PlayHooks& hooks, const Move& move, const MoveOptions& options) {
+    const ConsistencyGuard guard(ctx);
     const MoveTarget parsed = TargetOf(move);
     if (parsed.kind == TargetKind::kNothing) return false;
     const CardNumber card = move.card;

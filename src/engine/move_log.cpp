@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/consistency_guard.h"
+#include "model/position_snapshot.h"
 #include "model/sound_events.h"
 #include "model/text.h"
-#include "model/position_snapshot.h"
 
 namespace vis {
 
@@ -158,6 +159,7 @@ void DropSecondNewestLines(GameContext& ctx, int count) {
 
 bool StepHistory(GameContext& ctx, HistoryDirection direction, bool silent,
                  const std::function<void(GameContext&)>& lossCheck) {
+    const ConsistencyGuard guard(ctx);
     const bool undoing = direction == HistoryDirection::kUndo;
     if (!silent) {
         if (!StepAllowed(ctx, direction)) {

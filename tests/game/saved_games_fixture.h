@@ -53,10 +53,14 @@ public:
     std::vector<std::string> results;
 };
 
+// Foundations hold up to 13 cards, as a Klondike's do: these tests move cards there.
 inline std::map<int, int> SmallKlondikeRules() {
     std::map<int, int> rules = KlondikeRules();
     rules.erase(rule::kAutoplayAvailable);
-    rules.insert({{rule::kHasStock, 1}, {rule::kHasWaste, 1}, {rule::kStockGroupPlaced, 1}});
+    rules.insert({{rule::kHasStock, 1},
+                  {rule::kHasWaste, 1},
+                  {rule::kStockGroupPlaced, 1},
+                  {rule::kFoundationMaxCards, 13}});
     return rules;
 }
 
