@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <array>
 
 #include "app/main_window.h"
 #include "app/table_widget.h"
@@ -57,10 +58,8 @@ constexpr MenuItem kItems[] = {
     {Command::kAbout, "A&bout [Program]...", ""},
 };
 
-// Commands whose dialogs come later: present, never enabled yet.
-constexpr Command kWaitingForDialogs[] = {
-    Command::kOverallScore,
-};
+// Commands whose dialogs come later: present, never enabled yet (none now).
+constexpr std::array<Command, 0> kWaitingForDialogs{};
 
 // The commands a game in play enables together.
 constexpr Command kGameGroup[] = {

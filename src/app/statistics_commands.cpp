@@ -2,6 +2,7 @@
 
 #include "dialogs/all_games_dialog.h"
 #include "dialogs/log_statistics_dialog.h"
+#include "dialogs/overall_score_dialog.h"
 #include "dialogs/players_statistics_dialog.h"
 #include "dialogs/statistics_dialog.h"
 
@@ -20,6 +21,9 @@ bool RunStatisticsCommand(QWidget* parent, AppServices& app, Command command) {
             return true;
         case Command::kLogStatistics:
             ShowLogStatistics(parent, app);
+            return true;
+        case Command::kOverallScore:
+            ShowOverallScore(parent, app);
             return true;
         default:
             return false;

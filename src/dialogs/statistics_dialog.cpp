@@ -15,6 +15,7 @@
 #include "dialogs/help_window.h"
 #include "dialogs/hi_score_dialog.h"
 #include "dialogs/log_statistics_dialog.h"
+#include "dialogs/overall_score_dialog.h"
 #include "dialogs/players_statistics_dialog.h"
 #include "dialogs/record_pictures.h"
 #include "dialogs/record_text.h"
@@ -119,8 +120,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, AppServices& app, const RecordSe
     connect(btnPlayers, &QPushButton::clicked, this, [this] {
         ShowPlayersStatistics(this, app_, {.game = SelectedGame(), .player = SelectedPlayer()});
     });
-    // The overall score dialog is not there yet.
-    btnOverall->setEnabled(false);
+    connect(btnOverall, &QPushButton::clicked, this, [this] { ShowOverallScore(this, app_); });
     auto* btnOK = new QPushButton(tr("OK"));
     btnOK->setDefault(true);
     auto* btnHelp = new QPushButton(tr("&?"));

@@ -157,6 +157,33 @@ IntactValues ReadIntactBests(const PlayerValues& values) {
     return intact;
 }
 
+Totals SumOfBests(const IntactValues& intact) {
+    Totals totals;
+    for (const auto& [game, best] : intact.games) {
+        totals.score += best.score;
+        totals.seconds += best.seconds;
+    }
+    return totals;
+}
+
+// The best results the details list, which need only be numbers, their
+// checks not; `unreadable` tells whether any was left out.
+std::vector<BestResult> ListedBests(const PlayerValues& values, bool& unreadable) {
+    std::vector<BestResult> bests;
+    for (const auto& [key, plain] : values.All()) {
+        const auto game = GameOfBestKey(key);
+        if (!game || !StartsWith(key, "GS-")) continue;
+        const auto score = ReadBestValue(plain, kBestScorePattern, false);
+        const auto seconds =
+            ReadBestValue(values.Plain(BestTimeKey(*game)), kBestTimePattern, false);
+        if (score && seconds)
+            bests.push_back({*game, *score, *seconds});
+        else
+            unreadable = true;
+    }
+    return bests;
+}
+
 // The player's section with only its damaged values replaced: a game's
 // best result that fails its check is dropped, and the totals are counted
 // again from the intact best results (they are always their sum). Tells the
@@ -165,11 +192,7 @@ Totals RepairPlayer(GameContext& ctx, const FillerDigitSource& filler, std::stri
                     const std::vector<std::string>& lines) {
     const PlayerValues values(lines);
     const IntactValues intact = ReadIntactBests(values);
-    Totals totals;
-    for (const auto& [game, best] : intact.games) {
-        totals.score += best.score;
-        totals.seconds += best.seconds;
-    }
+    const Totals totals = SumOfBests(intact);
     const std::string t01 = PlainOverallScore(totals.score, filler);
     const std::string t02 = PlainOverallTime(totals.seconds, filler);
     KeyValues pairs = {
@@ -359,28 +382,62 @@ std::optional<OverallDetails> ReadOverallDetails(GameContext& ctx, std::string_v
     const auto path = OverallPath(ctx);
     OverallDetails details;
     if (!FindSection(path, player)) return details;
-    // The best results listed here need only be numbers, their checks not.
     auto readDetails = [&](const std::vector<std::string>& lines) -> bool {
         const PlayerValues values(lines);
         const auto totals = ReadTotals(values);
         if (!totals) return false;
-        details = {totals->score, totals->seconds, {}};
-        for (const auto& [key, plain] : values.All()) {
-            const auto game = GameOfBestKey(key);
-            if (!game || !StartsWith(key, "GS-")) continue;
-            const auto score = ReadBestValue(plain, kBestScorePattern, false);
-            const auto seconds =
-                ReadBestValue(values.Plain(BestTimeKey(*game)), kBestTimePattern, false);
-            if (!score || !seconds) return false;
-            details.games.push_back({*game, *score, *seconds});
-        }
-        return true;
+        bool unreadable = false;
+        details = {totals->score, totals->seconds, ListedBests(values, unreadable)};
+        return !unreadable;
     };
     const std::vector<std::string> lines = ReadSectionLines(path, player);
     if (readDetails(lines)) return details;
     RepairPlayer(ctx, RandomFillerDigits(), player, lines);
     if (readDetails(ReadSectionLines(path, player))) return details;
     return std::nullopt;  // the repair could not be written (reported)
+}
+
+OverallScoresReading PeekOverallScores(const GameContext& ctx) {
+    const FileLock lock(RecordLockPath(ctx.state));
+    const auto path = OverallPath(ctx);
+    OverallScoresReading reading;
+    std::set<std::string, std::less<>> seen;
+    for (const auto& player : ListSections(path)) {
+        if (!seen.insert(player).second) continue;
+        const std::vector<std::string> lines = ReadSectionLines(path, player);
+        const PlayerValues values(lines);
+        Totals totals;
+        if (NeedsRepair(lines)) {
+            totals = SumOfBests(ReadIntactBests(values));
+            reading.damagedPlayers.push_back(player);
+        } else {
+            totals = *ReadTotals(values);
+        }
+        reading.scores.push_back({player, totals.score, totals.seconds});
+    }
+    return reading;
+}
+
+OverallDetailsReading PeekOverallDetails(const GameContext& ctx, std::string_view player) {
+    const FileLock lock(RecordLockPath(ctx.state));
+    const auto path = OverallPath(ctx);
+    OverallDetailsReading reading;
+    if (!FindSection(path, player)) return reading;
+    const std::vector<std::string> lines = ReadSectionLines(path, player);
+    const PlayerValues values(lines);
+    const auto totals = ReadTotals(values);
+    reading.details.games = ListedBests(values, reading.damaged);
+    if (totals && !reading.damaged) {
+        reading.details.score = totals->score;
+        reading.details.seconds = totals->seconds;
+    } else {
+        reading.damaged = true;
+        for (const BestResult& best : reading.details.games) {
+            reading.details.score += best.score;
+            reading.details.seconds += best.seconds;
+        }
+    }
+    return reading;
 }
 
 std::string PublishedScoreCode(const GameContext& ctx, std::string_view player) {

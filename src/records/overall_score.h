@@ -70,6 +70,21 @@ std::vector<OverallScore> ReadOverallScores(GameContext& ctx);
 // repair could not be written.
 std::optional<OverallDetails> ReadOverallDetails(GameContext& ctx, std::string_view player);
 
+// The same readings for showing, without writing anything: a damaged
+// player's totals are counted from the best results that are intact, and
+// the damage is named so that it can be told.
+struct OverallScoresReading {
+    std::vector<OverallScore> scores;  // file order
+    std::vector<std::string> damagedPlayers;
+};
+OverallScoresReading PeekOverallScores(const GameContext& ctx);
+
+struct OverallDetailsReading {
+    OverallDetails details;  // damaged best results left out
+    bool damaged = false;
+};
+OverallDetailsReading PeekOverallDetails(const GameContext& ctx, std::string_view player);
+
 // The player's stored T01, T02 and T03 values joined, as offered for
 // publishing the score.
 std::string PublishedScoreCode(const GameContext& ctx, std::string_view player);

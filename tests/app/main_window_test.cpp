@@ -58,6 +58,7 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsShortcutsAndStartDisabledUntil
         {Command::kAutoplay, "Au&toplay", "F7", false},
         {Command::kDemo, "&Demo", "Ctrl+D", false},
         {Command::kHiScores, "&Hi-Scores...", "F9", true},
+        {Command::kOverallScore, "O&verall score...", "", true},
         {Command::kCustomize, "C&ustomize...", "Ctrl+U", true},
         {Command::kCustomizeRules, "Customize &rules...", "Ctrl+R", false},
         {Command::kFavoriteGames, "&Favorite games...", "Ctrl+F", true},

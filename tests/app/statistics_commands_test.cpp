@@ -30,9 +30,11 @@ TEST_F(StatisticsCommandsTest, TheMenuCommandsOpenTheirDialogsOnTheGameInPlay) {
     struct Case {
         Command command;
         const char* caption;
+        const char* game;  // in the game choice; empty for a dialog without one
     };
-    for (const Case c : {Case{Command::kGameStatistics, "Statistics"},
-                         Case{Command::kLogStatistics, "Log statistics"}}) {
+    for (const Case c : {Case{Command::kGameStatistics, "Statistics", "Klondike"},
+                         Case{Command::kLogStatistics, "Log statistics", "Klondike"},
+                         Case{Command::kOverallScore, "Overall score", ""}}) {
         SCOPED_TRACE(c.caption);
         QAction* action = Window().Action(c.command);
         ASSERT_TRUE(action->isEnabled());
@@ -47,7 +49,7 @@ TEST_F(StatisticsCommandsTest, TheMenuCommandsOpenTheirDialogsOnTheGameInPlay) {
         action->trigger();
         QTRY_VERIFY(!caption.isEmpty());
         EXPECT_EQ(caption, c.caption);
-        EXPECT_EQ(game, "Klondike");
+        EXPECT_EQ(game, c.game);
         qDeleteAll(Window().findChildren<QTimer*>());
     }
     EXPECT_EQ(Window().Action(Command::kGameStatistics)->shortcut(), QKeySequence("F4"));

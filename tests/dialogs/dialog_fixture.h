@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
+
 #include "dialogs/app_services.h"
 #include "engine/engine_hooks.h"
 #include "media/resource_library.h"
@@ -28,6 +31,16 @@ protected:
         for (const std::string& line : ui.Log())
             if (line.find(entry) != std::string::npos) return true;
         return false;
+    }
+
+    // Runs `act` on the modal dialog of type T once it is shown.
+    template <typename T, typename Act>
+    static void WhenShown(Act act) {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            act(*dialog);
+        });
     }
 
     ResourceLibrary library;

@@ -46,16 +46,6 @@ protected:
     static std::string Line(const std::string& player, const GameStatsRecord& r) {
         return player + "=" + FormatGameStatsRecord(r);
     }
-
-    // Runs `act` on the modal dialog of type T once it is shown.
-    template <typename T, typename Act>
-    static void WhenShown(Act act) {
-        QTimer::singleShot(0, [act] {
-            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            act(*dialog);
-        });
-    }
 };
 
 TEST_F(StatisticsDialogTest, CountsPercentagesAndPieOfTheTotal) {

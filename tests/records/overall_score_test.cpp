@@ -276,5 +276,56 @@ TEST_F(OverallScoreTest, RepairKeepsTheHourglassTwoSecondsAndRepaints) {
     EXPECT_NE(std::find(log.begin(), log.end(), "repaint table"), log.end());
 }
 
+TEST_F(OverallScoreTest, PeekingShowsWhatCanBeReadAndWritesNothing) {
+    struct Case {
+        const char* name;
+        std::string line;             // takes the place of Ann's line of its key
+        std::int64_t overall;         // Ann's score as shown
+        std::int64_t detailsOverall;  // in the details
+        std::size_t detailsGames;
+        bool detailsDamaged;
+    };
+    const FillerDigitSource four = [] { return 4; };
+    std::string badCheck = PlainBestScore(52, four);
+    badCheck[15] = badCheck[15] == '0' ? '1' : '0';
+    const Case cases[] = {
+        {"intact", "", 82, 82, 2, false},
+        {"totals not a number", "T01=xyz", 82, 82, 2, true},
+        {"best score with a wrong check", "GS-0001=" + ScrambleOverallValue(badCheck), 30, 82, 2,
+         false},
+        {"best score not a number", "GS-0001=" + ScrambleOverallValue("4004004524abcdef"), 30, 30,
+         1, true},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(Data("STAT_GLO.DAT"));
+        Offer(1, "Ann", 52, 260);
+        Offer(2, "Ann", 30, 40);
+        Offer(1, "Bob", 7, 8);
+        std::string text = Read("STAT_GLO.DAT");
+        if (!c.line.empty()) {
+            const std::size_t at = text.find("\n" + c.line.substr(0, c.line.find('=')) + "=");
+            text.replace(at + 1, text.find("\r\n", at) - at - 1, c.line);
+        }
+        Write("STAT_GLO.DAT", text);
+        ui.ClearLog();
+
+        const OverallScoresReading scores = PeekOverallScores(ctx);
+        ASSERT_EQ(scores.scores.size(), 2u) << c.name;
+        EXPECT_EQ(scores.scores[0].score, c.overall) << c.name;
+        EXPECT_EQ(scores.scores[1].score, 7) << c.name;
+        const bool damaged = !c.line.empty();
+        EXPECT_EQ(scores.damagedPlayers,
+                  damaged ? std::vector<std::string>{"Ann"} : std::vector<std::string>{})
+            << c.name;
+        const OverallDetailsReading details = PeekOverallDetails(ctx, "Ann");
+        EXPECT_EQ(details.details.score, c.detailsOverall) << c.name;
+        EXPECT_EQ(details.details.games.size(), c.detailsGames) << c.name;
+        EXPECT_EQ(details.damaged, c.detailsDamaged) << c.name;
+
+        EXPECT_EQ(Read("STAT_GLO.DAT"), text) << c.name;
+        EXPECT_TRUE(ui.Messages().empty()) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace vis
